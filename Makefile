@@ -1,0 +1,35 @@
+# The two everyday commands: `make run` and `make test`. Each does all the set-up it needs.
+BUILD := build
+JOBS  ?= 2
+
+.PHONY: setup configure build run test gallery bench soak clean
+
+setup:
+	@bash scripts/setup.sh
+	@scripts/wine-prefix
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+
+configure: setup $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@bash scripts/run-app.sh $(BUILD)/mob-editor.exe $(BUILD)/screenshot.png
+
+gallery: build
+	@bash scripts/run-app.sh $(BUILD)/control-gallery.exe $(BUILD)/gallery.png
+
+test: build
+	cd $(BUILD) && ../scripts/with-display-if-needed ctest --output-on-failure -j 1
+
+bench: build
+	@scripts/with-display-if-needed scripts/wine-run $(BUILD)/mob-bench.exe
+
+soak: build
+	@scripts/with-display-if-needed scripts/wine-run $(BUILD)/test_soak.exe
+
+clean:
+	rm -rf $(BUILD)

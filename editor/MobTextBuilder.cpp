@@ -1,0 +1,80 @@
+#include "editor/MobTextBuilder.h"
+
+#include "editor/FormLayout.h"
+
+namespace editor {
+
+std::string ReadControlText(HWND control) {
+    if (!control) return {};
+    const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+    if (length <= 0) return {};
+    // WM_GETTEXTLENGTH may over-report for DBCS text; the copy tells the real size.
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const LRESULT copied = SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+MobText MobTextBuilder::compose(const MobDefinition& mob) {
+    MobText t;
+    t.header = mob.id + ":\r\n  Mobtype: " + mob.mobType + "\r\n  Display: \"" + mob.displayName +
+               "\"\r\n  Health: " + mob.health + "\r\n  Damage: " + mob.damage + "\r\n";
+    if (mob.skillsEnabled) t.skills = "  Skills: \r\n  - " + mob.skill;
+    if (mob.equipmentEnabled)
+        t.equipment = "  Equipment: \r\n  - " + mob.equipmentItem + ":" + mob.equipmentSlot;
+    if (mob.dropsEnabled) t.drops = "  Drops: \r\n  - " + mob.dropItem;
+    if (mob.optionsEnabled) t.options = "  Options: \r\n    " + mob.optionName + ": " + mob.optionValue;
+
+    size_t size = t.header.size() + t.skills.size() + t.equipment.size() + t.drops.size() + t.options.size() + 8;
+    t.full.reserve(size);
+    t.full = t.header;
+    const bool enabled[] = {mob.skillsEnabled, mob.equipmentEnabled, mob.dropsEnabled, mob.optionsEnabled};
+    const std::string* sections[] = {&t.skills, &t.equipment, &t.drops, &t.options};
+    for (int i = 0; i < 4; ++i) {
+        if (!enabled[i]) continue;
+        t.full += *sections[i];
+        t.full += "\r\n";
+    }
+    return t;
+}
+
+MobDefinition MobTextBuilder::read() const {
+    auto text = [this](int id) { return ReadControlText(GetDlgItem(form_, id)); };
+    auto ticked = [this](int id) { return IsDlgButtonChecked(form_, id) == BST_CHECKED; };
+    MobDefinition mob;
+    mob.id = text(kIdMobId);
+    mob.mobType = text(kIdMobType);
+    mob.displayName = text(kIdDisplayName);
+    mob.health = text(kIdHealth);
+    mob.damage = text(kIdDamage);
+    mob.skillsEnabled = ticked(kIdSkillsSwitch);
+    mob.skill = text(kIdSkill);
+    mob.equipmentEnabled = ticked(kIdEquipmentSwitch);
+    mob.equipmentItem = text(kIdEquipmentItem);
+    mob.equipmentSlot = text(kIdEquipmentSlot);
+    mob.dropsEnabled = ticked(kIdDropsSwitch);
+    mob.dropItem = text(kIdDropItem);
+    mob.optionsEnabled = ticked(kIdOptionsSwitch);
+    mob.optionName = text(kIdOptionName);
+    mob.optionValue = text(kIdOptionValue);
+    return mob;
+}
+
+void MobTextBuilder::build() const {
+    const MobDefinition mob = read();
+    const MobText text = compose(mob);
+    // Each enabled section also leaves its text in its hidden staging box.
+    const struct {
+        bool on;
+        int box;
+        const std::string* section;
+    } stages[] = {{mob.skillsEnabled, kIdStageSkills, &text.skills},
+                  {mob.equipmentEnabled, kIdStageEquipment, &text.equipment},
+                  {mob.dropsEnabled, kIdStageDrops, &text.drops},
+                  {mob.optionsEnabled, kIdStageOptions, &text.options}};
+    for (const auto& s : stages)
+        if (s.on) SetDlgItemTextA(form_, s.box, s.section->c_str());
+    SetDlgItemTextA(form_, kIdOutput, text.full.c_str());
+}
+
+}  // namespace editor

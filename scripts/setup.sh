@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs everything the build and the Wine test runs need on a Debian 12 machine.
+# Idempotent: each step checks before it acts, so re-running is cheap.
+set -euo pipefail
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+need_pkgs=(cmake make g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth locales
+           fonts-wqy-microhei googletest python3 xdotool imagemagick x11-utils)
+
+missing=()
+for p in "${need_pkgs[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+  fi
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes its ANSI code page from the Unix locale; without a generated
+# zh_CN.UTF-8 it silently falls back to 1252 and GBK texts turn to garbage.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+  $SUDO sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  $SUDO locale-gen
+fi
