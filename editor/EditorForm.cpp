@@ -113,13 +113,17 @@ HWND CreateControl(HWND form, const ControlSpec& c, const FormState& state) {
             static const char* const kSlots[] = {"", "0", "1", "2", "3", "4"};
             for (const char* s : kSlots) SendMessageA(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
             SendMessageA(h, CB_LIMITTEXT, 0, 0);
-            // The closed box keeps the layout's height whatever the font gives.
-            RECT r;
-            GetWindowRect(h, &r);
-            const int extra = (r.bottom - r.top) - c.height;
-            const LRESULT item = SendMessageA(h, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-            if (extra != 0 && item != CB_ERR && item - extra > 0)
-                SendMessageA(h, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item - extra);
+            // The closed box keeps the layout's height whatever the font gives. The item
+            // height read back is not always the one set, so correct by measurement.
+            int request = static_cast<int>(SendMessageA(h, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+            for (int attempt = 0; attempt < 4 && request > 0; ++attempt) {
+                RECT r;
+                GetWindowRect(h, &r);
+                const int extra = (r.bottom - r.top) - c.height;
+                if (extra == 0 || request - extra <= 0) break;
+                request -= extra;
+                SendMessageA(h, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), request);
+            }
             break;
         }
         default:
