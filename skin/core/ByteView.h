@@ -15,7 +15,9 @@ struct ByteView {
     ByteView(const std::vector<uint8_t>& bytes) : data(bytes.data()), size(bytes.size()) {}  // NOLINT: implicit
 
     bool empty() const { return size == 0; }
-    std::vector<uint8_t> copy() const { return empty() ? std::vector<uint8_t>() : std::vector<uint8_t>(data, data + size); }
+    std::vector<uint8_t> copy() const {
+        return empty() ? std::vector<uint8_t>() : std::vector<uint8_t>(data, data + size);
+    }
 };
 
 }  // namespace skin

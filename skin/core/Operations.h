@@ -38,15 +38,15 @@ struct SkinWindowArgs {
 };
 
 // --- Engine object (SkinEngine.cpp, EngineOperations.cpp) ---
-void DestroyEngine(SkinEngine& engine);                                 // slot 0
-std::unique_ptr<SkinEngine> CopyEngine(const SkinEngine& engine);       // slot 1
+void DestroyEngine(SkinEngine& engine);                            // slot 0
+std::unique_ptr<SkinEngine> CopyEngine(const SkinEngine& engine);  // slot 1
 void SetOptions(SkinEngine& engine, int skinControls, std::optional<int> veilAlpha,
-                std::optional<int> controlFrames);                      // slot 9
+                std::optional<int> controlFrames);                        // slot 9
 void SetHelpCallback(SkinEngine& engine, HWND window, WNDPROC callback);  // slot 24
 void SetMenuCallback(SkinEngine& engine, HWND window, WNDPROC callback);  // slot 25
 void SetStripItems(SkinEngine& engine, int index, int count,
-                   const std::optional<std::vector<StripItem>>& items);   // slot 27
-COLORREF GetSkinBackColour(SkinEngine& engine);                         // slot 40
+                   const std::optional<std::vector<StripItem>>& items);  // slot 27
+COLORREF GetSkinBackColour(SkinEngine& engine);                          // slot 40
 // Slots that nothing in this program calls keep their place with this.
 void UnusedOperation(SkinEngine& engine);
 
@@ -59,22 +59,22 @@ int AddSubWindow(SkinEngine& engine, HWND window, std::optional<int> selfPainted
 
 // --- Frame procedure and painting ---
 LRESULT FrameWindowProc(SkinEngine& engine, HWND window, UINT message, WPARAM wParam, LPARAM lParam);  // slot 2
-void RebuildBackground(SkinEngine& engine, int index, HDC dc, int paint);                            // slot 10
-void PaintFromBackground(SkinEngine& engine, int index, HDC dc);                                     // slot 11
+void RebuildBackground(SkinEngine& engine, int index, HDC dc, int paint);                              // slot 10
+void PaintFromBackground(SkinEngine& engine, int index, HDC dc);                                       // slot 11
 void PaintCaptionButton(SkinEngine& engine, int index, int button, GxGraphics& surface, int composing,
                         std::optional<int> pressed, std::optional<int> alpha);  // slot 17
 void PaintTitle(SkinEngine& engine, int index, GxGraphics& surface, int composing,
-                const std::optional<std::string>& text);                      // slot 26
-void PaintStripItems(SkinEngine& engine, int index, GxGraphics& surface);     // slot 29
+                const std::optional<std::string>& text);                   // slot 26
+void PaintStripItems(SkinEngine& engine, int index, GxGraphics& surface);  // slot 29
 
 // --- Caption buttons, dragging and resizing ---
-void CaptionButtonAction(SkinEngine& engine, int index, int button);              // slot 3
-void LayoutCaptionButtons(SkinEngine& engine, int index);                         // slot 19
-int CaptionButtonAt(SkinEngine& engine, int index, int x, int y);                 // slot 20
-int MaximizeButtonNumber(SkinEngine& engine, int index);                          // slot 21
-void BeginFrameDrag(SkinEngine& engine, int index, LPARAM press, const RECT& clientRect);  // slot 22
+void CaptionButtonAction(SkinEngine& engine, int index, int button);                         // slot 3
+void LayoutCaptionButtons(SkinEngine& engine, int index);                                    // slot 19
+int CaptionButtonAt(SkinEngine& engine, int index, int x, int y);                            // slot 20
+int MaximizeButtonNumber(SkinEngine& engine, int index);                                     // slot 21
+void BeginFrameDrag(SkinEngine& engine, int index, LPARAM press, const RECT& clientRect);    // slot 22
 void UpdateFrameCursor(SkinEngine& engine, int index, LPARAM move, const RECT& clientRect);  // slot 23
-void LayoutStripItems(SkinEngine& engine, int index);                             // slot 28
-void LayoutAfterSize(SkinEngine& engine, int index);                              // slot 38
+void LayoutStripItems(SkinEngine& engine, int index);                                        // slot 28
+void LayoutAfterSize(SkinEngine& engine, int index);                                         // slot 38
 
 }  // namespace skin

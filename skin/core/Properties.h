@@ -57,9 +57,7 @@ inline COLORREF GetPropColour(HWND window, const char* name) {
     return static_cast<COLORREF>(GetPropValue(window, name));
 }
 
-inline bool SetPropColour(HWND window, const char* name, COLORREF colour) {
-    return SetPropValue(window, name, colour);
-}
+inline bool SetPropColour(HWND window, const char* name, COLORREF colour) { return SetPropValue(window, name, colour); }
 
 // For handle and procedure values: HWND, HBRUSH, HBITMAP, HDC, WNDPROC.
 template <class Handle>

@@ -38,7 +38,7 @@ public:
 
     OperationTable operations;
     int frameBorder = 0;
-    int pointedCaptionButton = 0;  // caption button under the pointer at the latest mouse message
+    int pointedCaptionButton = 0;           // caption button under the pointer at the latest mouse message
     uintptr_t actionTrampolineAddress = 0;  // address of EngineCaptionAction once built
     HICON applicationIcon = nullptr;
     ULONG_PTR graphicsToken = 0;  // from GdiplusStartup; 0 when none is held

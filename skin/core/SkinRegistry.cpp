@@ -23,9 +23,8 @@ void SkinRegistry::remove(int index) {
     // The removed record's windows must not keep an index that now names another record.
     RemovePropValue(record->hwnd, kPropListIndex);
     record->forEachOwnedWindow([](HWND window) { RemovePropValue(window, kPropOwnerIndex); });
-    record->subclassedChildren.forEach([](int, const ChildEntry& child) {
-        RemovePropValue(child.hwnd, kPropChildOwnerIndex);
-    });
+    record->subclassedChildren.forEach(
+        [](int, const ChildEntry& child) { RemovePropValue(child.hwnd, kPropChildOwnerIndex); });
     records_.removeAt(index);
     renumber();
 }
