@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "CoreTestWindows.h"
+#include "skin/core/OneBasedList.h"
+#include "skin/core/OwnedObject.h"
+#include "skin/core/Properties.h"
+#include "skin/core/SkinnedWindow.h"
+
+using namespace skin;
+using core_test::MakeTopLevel;
+using core_test::TestWindow;
+
+namespace {
+
+HWND FakeWindow(uintptr_t value) { return reinterpret_cast<HWND>(value); }
+
+TEST(OneBasedList, AccessOutsideOneToCountIsNull) {
+    auto list = OneBasedList<EditEntry>::WithZeroedEntry();
+    list.append();
+    EXPECT_NE(list.at(1), nullptr);
+    EXPECT_NE(list.at(2), nullptr);
+    EXPECT_EQ(list.at(0), nullptr);
+    EXPECT_EQ(list.at(3), nullptr);
+    EXPECT_EQ(list.at(-1), nullptr);
+    EXPECT_EQ(OneBasedList<EditEntry>().at(1), nullptr);
+}
+
+TEST(OneBasedList, FreeEntryIsFilledFirstThenEntriesAreAppended) {
+    auto list = OneBasedList<ButtonEntry>::WithZeroedEntry();
+    EXPECT_EQ(list.takeFreeOrAppend(), 1);
+    EXPECT_EQ(list.count(), 1);
+    list.at(1)->hwnd = FakeWindow(0x100);
+    ButtonEntry* first = list.at(1);
+    EXPECT_EQ(list.takeFreeOrAppend(), 2);
+    list.at(2)->hwnd = FakeWindow(0x200);
+    for (int i = 0; i < 50; ++i) list.append();
+    // Entries stay where they are while the list grows.
+    EXPECT_EQ(list.at(1), first);
+    EXPECT_EQ(list.findWindow(FakeWindow(0x200)), 2);
+    EXPECT_EQ(list.findWindow(FakeWindow(0x300)), 0);
+    // A freed window handle in a longer list is not reused: only a lone free entry is.
+    list.at(2)->hwnd = nullptr;
+    EXPECT_EQ(list.takeFreeOrAppend(), 53);
+    EXPECT_EQ(list.count(), 53);
+}
+
+TEST(OneBasedList, RemovingClosesTheGap) {
+    OneBasedList<DockedChild> list;
+    for (int i = 1; i <= 3; ++i) list.at(list.append())->top = i;
+    EXPECT_FALSE(list.removeAt(4));
+    EXPECT_TRUE(list.removeAt(2));
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.at(2)->top, 3);
+}
+
+TEST(SkinnedWindowRecord, EveryListStartsWithOneZeroedEntry) {
+    SkinnedWindow record;
+    auto expectOneFree = [](const auto& list) {
+        ASSERT_EQ(list.count(), 1);
+        EXPECT_EQ(list.at(1)->hwnd, nullptr);
+    };
+    expectOneFree(record.buttonControls);
+    expectOneFree(record.editControls);
+    expectOneFree(record.listControls);
+    expectOneFree(record.trackBarControls);
+    expectOneFree(record.progressControls);
+    expectOneFree(record.comboControls);
+    expectOneFree(record.upDownControls);
+    expectOneFree(record.headerControls);
+    expectOneFree(record.subWindows);
+    expectOneFree(record.subclassedChildren);
+    expectOneFree(record.dockedChildren);
+    expectOneFree(record.subWindows.at(1)->pages);
+    EXPECT_EQ(record.captionButtons.count(), 1);
+    EXPECT_EQ(record.stripItems.count(), 1);
+    EXPECT_EQ(record.toolTip, nullptr);
+    EXPECT_EQ(record.backgroundDC, nullptr);
+}
+
+struct Counted {
+    explicit Counted(int* destroyed) : destroyed(destroyed) {}
+    ~Counted() { ++*destroyed; }
+    int* destroyed;
+};
+
+TEST(OwnedObject, DestroysItsObjectExactlyOnceWhereverItMoves) {
+    int destroyed = 0;
+    {
+        OwnedObject<Counted> empty;
+        OwnedObject<Counted> owner = MakeOwnedObject<Counted>(&destroyed);
+        OwnedObject<Counted> moved = std::move(owner);
+        EXPECT_EQ(owner, nullptr);
+        empty = std::move(moved);
+        EXPECT_EQ(destroyed, 0);
+    }
+    EXPECT_EQ(destroyed, 1);
+}
+
+TEST(WindowProperties, MissingReadsZeroAndValuesRoundTrip) {
+    TestWindow window(MakeTopLevel());
+    EXPECT_EQ(GetPropInt(window.get(), kPropOwnerIndex), 0);
+    EXPECT_EQ(GetPropHandle<HBRUSH>(window.get(), kPropBrush), nullptr);
+    EXPECT_EQ(GetPropInt(nullptr, kPropOwnerIndex), 0);
+    EXPECT_FALSE(SetPropInt(nullptr, kPropOwnerIndex, 1));
+
+    SetPropInt(window.get(), kPropTextColour, -7);
+    EXPECT_EQ(GetPropInt(window.get(), kPropTextColour), -7);
+    SetPropColour(window.get(), kPropTextColour, 0x00FF00FF);
+    EXPECT_EQ(GetPropColour(window.get(), kPropTextColour), 0x00FF00FFu);
+    SetPropHandle(window.get(), kPropBackgroundOwner, window.get());
+    EXPECT_EQ(GetPropHandle<HWND>(window.get(), kPropBackgroundOwner), window.get());
+    // The names are the protocol other windows of the process read.
+    EXPECT_EQ(GetPropA(window.get(), "Mb_zpf"), reinterpret_cast<HANDLE>(window.get()));
+    RemovePropA(window.get(), kPropTextColour);
+    RemovePropA(window.get(), kPropBackgroundOwner);
+}
+
+// A procedure that passes everything on, as every skin procedure does.
+LRESULT CALLBACK PassingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallPreviousProc(window, message, wParam, lParam);
+}
+
+TEST(WindowProperties, PassingOnWithoutAUsablePreviousProcedureReachesTheDefault) {
+    WNDCLASSA cls = {};
+    cls.lpfnWndProc = PassingProc;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = "CorePassingTest";
+    RegisterClassA(&cls);
+    TestWindow window(CreateWindowExA(0, "CorePassingTest", "top", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                      nullptr, GetModuleHandleA(nullptr), nullptr));
+    ASSERT_NE(window.get(), nullptr);
+    char text[16] = {};
+    EXPECT_EQ(SendMessageA(window.get(), WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text)), 3);
+    EXPECT_STREQ(text, "top");
+    // A saved procedure equal to the current one would call itself until the stack ran out.
+    SetPropHandle(window.get(), kPropPreviousProc, &PassingProc);
+    EXPECT_EQ(SendMessageA(window.get(), WM_GETTEXTLENGTH, 0, 0), 3);
+    RemovePropA(window.get(), kPropPreviousProc);
+}
+
+}  // namespace
