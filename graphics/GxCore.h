@@ -38,10 +38,10 @@ constexpr char GxPngFormat[] = "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
 // with Release. Copies are forbidden (two owners would free twice); moves hand the
 // object over and leave the source empty.
 template <typename Native, Gdiplus::Status(WINGDIPAPI* Release)(Native*)>
-class GxOwned {
+class GxObject {
 public:
-    GxOwned(const GxOwned&) = delete;
-    GxOwned& operator=(const GxOwned&) = delete;
+    GxObject(const GxObject&) = delete;
+    GxObject& operator=(const GxObject&) = delete;
 
     Native* GetNativeObject() const noexcept { return native_; }
     bool IsEmpty() const noexcept { return native_ == nullptr; }
@@ -56,16 +56,16 @@ public:
     }
 
 protected:
-    GxOwned() = default;
-    GxOwned(GxOwned&& other) noexcept : native_(std::exchange(other.native_, nullptr)) {}
-    GxOwned& operator=(GxOwned&& other) noexcept {
+    GxObject() = default;
+    GxObject(GxObject&& other) noexcept : native_(std::exchange(other.native_, nullptr)) {}
+    GxObject& operator=(GxObject&& other) noexcept {
         if (this != &other) {
             FreeQuietly();
             native_ = std::exchange(other.native_, nullptr);
         }
         return *this;
     }
-    ~GxOwned() { FreeQuietly(); }
+    ~GxObject() { FreeQuietly(); }
 
     // The explicit Delete/Dispose of every class: records the status; on an empty
     // wrapper it returns false and leaves GxLastStatus alone.

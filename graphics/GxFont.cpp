@@ -95,8 +95,7 @@ bool GxFont::CreateFontFromLogfontW(HDC dc, const LOGFONTW& logfont) {
 
 bool GxFont::CreateDefaultGuiFont() {
     LOGFONTA logfont = {};
-    if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(logfont), &logfont) !=
-        static_cast<int>(sizeof(logfont))) {
+    if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(logfont), &logfont) != static_cast<int>(sizeof(logfont))) {
         GxStore(Win32Error);
         return false;
     }

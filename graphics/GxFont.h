@@ -7,7 +7,7 @@
 
 class GxGraphics;
 
-class GxFontFamily : public GxOwned<Gdiplus::GpFontFamily, Gdiplus::DllExports::GdipDeleteFontFamily> {
+class GxFontFamily : public GxObject<Gdiplus::GpFontFamily, Gdiplus::DllExports::GdipDeleteFontFamily> {
 public:
     GxFontFamily() = default;
     GxFontFamily(GxFontFamily&&) noexcept = default;
@@ -24,7 +24,7 @@ public:
     bool IsStyleAvailable(int style) const;
 };
 
-class GxFont : public GxOwned<Gdiplus::GpFont, Gdiplus::DllExports::GdipDeleteFont> {
+class GxFont : public GxObject<Gdiplus::GpFont, Gdiplus::DllExports::GdipDeleteFont> {
 public:
     GxFont() = default;
     GxFont(GxFont&&) noexcept = default;
@@ -67,7 +67,7 @@ private:
     Gdiplus::GpFontCollection* collection_ = nullptr;
 };
 
-class GxStringFormat : public GxOwned<Gdiplus::GpStringFormat, Gdiplus::DllExports::GdipDeleteStringFormat> {
+class GxStringFormat : public GxObject<Gdiplus::GpStringFormat, Gdiplus::DllExports::GdipDeleteStringFormat> {
 public:
     GxStringFormat() = default;
     GxStringFormat(GxStringFormat&&) noexcept = default;

@@ -144,22 +144,20 @@ bool GxGraphics::DrawString(const char* text, const GxFont& font, const RectF& l
     return DrawStringW(GxAnsiToWide(text).c_str(), font, layout, format, brush);
 }
 
-bool GxGraphics::DrawStringW(const wchar_t* text, const GxFont& font, const RectF& layout,
-                             const GxStringFormat* format, const GxBrush& brush) {
+bool GxGraphics::DrawStringW(const wchar_t* text, const GxFont& font, const RectF& layout, const GxStringFormat* format,
+                             const GxBrush& brush) {
     if (!text) text = L"";
     return GxStore(GdipDrawString(GetNativeObject(), text, lstrlenW(text), font.GetNativeObject(), &layout,
                                   NativeFormat(format), brush.GetNativeObject()));
 }
 
-bool GxGraphics::MeasureString(const char* text, const GxFont& font, const RectF& layout,
-                               const GxStringFormat* format, RectF* bounds, int* codepointsFitted,
-                               int* linesFilled) {
+bool GxGraphics::MeasureString(const char* text, const GxFont& font, const RectF& layout, const GxStringFormat* format,
+                               RectF* bounds, int* codepointsFitted, int* linesFilled) {
     return MeasureStringW(GxAnsiToWide(text).c_str(), font, layout, format, bounds, codepointsFitted, linesFilled);
 }
 
 bool GxGraphics::MeasureStringW(const wchar_t* text, const GxFont& font, const RectF& layout,
-                                const GxStringFormat* format, RectF* bounds, int* codepointsFitted,
-                                int* linesFilled) {
+                                const GxStringFormat* format, RectF* bounds, int* codepointsFitted, int* linesFilled) {
     if (!text) text = L"";
     return GxStore(GdipMeasureString(GetNativeObject(), text, lstrlenW(text), font.GetNativeObject(), &layout,
                                      NativeFormat(format), bounds, codepointsFitted, linesFilled));

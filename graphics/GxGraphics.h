@@ -10,7 +10,7 @@ class GxFont;
 class GxStringFormat;
 class GxRegion;
 
-class GxGraphics : public GxOwned<Gdiplus::GpGraphics, Gdiplus::DllExports::GdipDeleteGraphics> {
+class GxGraphics : public GxObject<Gdiplus::GpGraphics, Gdiplus::DllExports::GdipDeleteGraphics> {
 public:
     GxGraphics() = default;
     GxGraphics(GxGraphics&&) noexcept = default;
@@ -56,13 +56,12 @@ public:
     bool FillRegion(const GxBrush& brush, const GxRegion& region);
 
     // Text in the ANSI code page; a null format means GDI+'s default layout.
-    bool DrawString(const char* text, const GxFont& font, const Gdiplus::RectF& layout,
-                    const GxStringFormat* format, const GxBrush& brush);
+    bool DrawString(const char* text, const GxFont& font, const Gdiplus::RectF& layout, const GxStringFormat* format,
+                    const GxBrush& brush);
     bool DrawStringW(const wchar_t* text, const GxFont& font, const Gdiplus::RectF& layout,
                      const GxStringFormat* format, const GxBrush& brush);
-    bool MeasureString(const char* text, const GxFont& font, const Gdiplus::RectF& layout,
-                       const GxStringFormat* format, Gdiplus::RectF* bounds, int* codepointsFitted = nullptr,
-                       int* linesFilled = nullptr);
+    bool MeasureString(const char* text, const GxFont& font, const Gdiplus::RectF& layout, const GxStringFormat* format,
+                       Gdiplus::RectF* bounds, int* codepointsFitted = nullptr, int* linesFilled = nullptr);
     bool MeasureStringW(const wchar_t* text, const GxFont& font, const Gdiplus::RectF& layout,
                         const GxStringFormat* format, Gdiplus::RectF* bounds, int* codepointsFitted = nullptr,
                         int* linesFilled = nullptr);
@@ -73,9 +72,8 @@ public:
     // Scaled into the rectangle.
     bool DrawImageRect(const GxImage& image, float x, float y, float width, float height);
     // The source rectangle of the picture scaled into the destination rectangle.
-    bool DrawImageRectRect(const GxImage& image, float dstX, float dstY, float dstWidth, float dstHeight,
-                           float srcX, float srcY, float srcWidth, float srcHeight,
-                           Gdiplus::Unit srcUnit = Gdiplus::UnitPixel);
+    bool DrawImageRectRect(const GxImage& image, float dstX, float dstY, float dstWidth, float dstHeight, float srcX,
+                           float srcY, float srcWidth, float srcHeight, Gdiplus::Unit srcUnit = Gdiplus::UnitPixel);
 
     bool SetClipPath(const GxPath& path, Gdiplus::CombineMode mode = Gdiplus::CombineModeReplace);
     bool SetClipRect(float x, float y, float width, float height,

@@ -52,7 +52,7 @@ Status DecodeFromBytes(const void* bytes, size_t size, bool useIcm, bool asBitma
 GxImage& GxImage::operator=(GxImage&& other) noexcept {
     if (this != &other) {
         FreePicture();
-        GxOwned::operator=(std::move(other));
+        GxObject::operator=(std::move(other));
         stream_ = std::move(other.stream_);
     }
     return *this;
@@ -65,7 +65,7 @@ void GxImage::FreePicture() noexcept {
 
 void GxImage::AdoptPicture(GpImage* picture, GxMemoryStream&& stream) noexcept {
     FreePicture();
-    GxOwned::SetNativeObject(picture);
+    GxObject::SetNativeObject(picture);
     stream_ = std::move(stream);
 }
 
@@ -185,8 +185,8 @@ std::vector<UINT> GxImage::GetFrameDelays() const {
 bool GxBitmap::CreateBitmapFromFile(const char* path, bool useIcm) {
     std::wstring wide = GxAnsiToWide(path);
     GpBitmap* bitmap = nullptr;
-    Status status = useIcm ? GdipCreateBitmapFromFileICM(wide.c_str(), &bitmap)
-                           : GdipCreateBitmapFromFile(wide.c_str(), &bitmap);
+    Status status =
+        useIcm ? GdipCreateBitmapFromFileICM(wide.c_str(), &bitmap) : GdipCreateBitmapFromFile(wide.c_str(), &bitmap);
     if (!GxStore(status)) return false;
     AdoptPicture(bitmap, GxMemoryStream());
     return true;
@@ -243,9 +243,7 @@ ARGB GxBitmap::BitmapGetPixel(int x, int y) const {
     return colour;
 }
 
-bool GxBitmap::BitmapSetPixel(int x, int y, ARGB colour) {
-    return GxStore(GdipBitmapSetPixel(Bitmap(), x, y, colour));
-}
+bool GxBitmap::BitmapSetPixel(int x, int y, ARGB colour) { return GxStore(GdipBitmapSetPixel(Bitmap(), x, y, colour)); }
 
 bool GxBitmap::BitmapSetResolution(float dpiX, float dpiY) {
     return GxStore(GdipBitmapSetResolution(Bitmap(), dpiX, dpiY));

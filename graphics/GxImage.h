@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-class GxImage : public GxOwned<Gdiplus::GpImage, Gdiplus::DllExports::GdipDisposeImage> {
+class GxImage : public GxObject<Gdiplus::GpImage, Gdiplus::DllExports::GdipDisposeImage> {
 public:
     GxImage() = default;
     ~GxImage() { FreePicture(); }

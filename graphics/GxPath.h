@@ -4,7 +4,7 @@
 
 #include <vector>
 
-class GxPath : public GxOwned<Gdiplus::GpPath, Gdiplus::DllExports::GdipDeletePath> {
+class GxPath : public GxObject<Gdiplus::GpPath, Gdiplus::DllExports::GdipDeletePath> {
 public:
     GxPath() = default;
     GxPath(GxPath&&) noexcept = default;

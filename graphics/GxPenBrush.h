@@ -5,7 +5,7 @@
 class GxPath;
 
 // Common part of the brush classes; a brush of any kind fills and feeds pens.
-class GxBrush : public GxOwned<Gdiplus::GpBrush, Gdiplus::DllExports::GdipDeleteBrush> {
+class GxBrush : public GxObject<Gdiplus::GpBrush, Gdiplus::DllExports::GdipDeleteBrush> {
 public:
     bool DeleteBrush() { return DeleteNative(); }
     // BrushType as GDI+ reports it, or -1 on failure.
@@ -42,8 +42,7 @@ public:
     bool CreateLineBrush(const Gdiplus::PointF& point1, const Gdiplus::PointF& point2, Gdiplus::ARGB colour1,
                          Gdiplus::ARGB colour2, Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
     bool CreateLineBrushFromRect(const Gdiplus::RectF& rect, Gdiplus::ARGB colour1, Gdiplus::ARGB colour2,
-                                 Gdiplus::LinearGradientMode mode,
-                                 Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
+                                 Gdiplus::LinearGradientMode mode, Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
     bool SetLineColors(Gdiplus::ARGB colour1, Gdiplus::ARGB colour2);
     bool SetLinePresetBlend(const Gdiplus::ARGB* colours, const float* positions, int count);
     bool SetLineLinearBlend(float focus, float scale);
@@ -66,12 +65,10 @@ public:
     bool SetPathGradientCenterPoint(const Gdiplus::PointF& point);
 
 private:
-    Gdiplus::GpPathGradient* Gradient() const {
-        return static_cast<Gdiplus::GpPathGradient*>(GetNativeObject());
-    }
+    Gdiplus::GpPathGradient* Gradient() const { return static_cast<Gdiplus::GpPathGradient*>(GetNativeObject()); }
 };
 
-class GxPen : public GxOwned<Gdiplus::GpPen, Gdiplus::DllExports::GdipDeletePen> {
+class GxPen : public GxObject<Gdiplus::GpPen, Gdiplus::DllExports::GdipDeletePen> {
 public:
     GxPen() = default;
     GxPen(GxPen&&) noexcept = default;

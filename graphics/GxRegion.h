@@ -5,7 +5,7 @@
 class GxGraphics;
 class GxPath;
 
-class GxRegion : public GxOwned<Gdiplus::GpRegion, Gdiplus::DllExports::GdipDeleteRegion> {
+class GxRegion : public GxObject<Gdiplus::GpRegion, Gdiplus::DllExports::GdipDeleteRegion> {
 public:
     GxRegion() = default;
     GxRegion(GxRegion&&) noexcept = default;

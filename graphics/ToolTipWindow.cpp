@@ -31,8 +31,8 @@ ToolTipWindow& ToolTipWindow::operator=(ToolTipWindow&& other) noexcept {
 bool ToolTipWindow::Create(HWND owner, bool balloon) {
     Destroy();
     DWORD style = TTS_ALWAYSTIP | (balloon ? TTS_BALLOON : 0);
-    window_ = CreateWindowExA(0, TOOLTIPS_CLASSA, "", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    window_ = CreateWindowExA(0, TOOLTIPS_CLASSA, "", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     owner_ = window_ ? owner : nullptr;
     return window_ != nullptr;
 }
