@@ -1,0 +1,210 @@
+#include "graphics/GxFont.h"
+
+#include "graphics/GxGraphics.h"
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
+
+bool GxFontFamily::CreateFontFamilyFromName(const char* name) {
+    return CreateFontFamilyFromNameW(GxAnsiToWide(name).c_str());
+}
+
+bool GxFontFamily::CreateFontFamilyFromNameW(const wchar_t* name) {
+    GpFontFamily* family = nullptr;
+    if (!GxStore(GdipCreateFontFamilyFromName(name, nullptr, &family))) return false;
+    SetNativeObject(family);
+    return true;
+}
+
+bool GxFontFamily::CloneFontFamily(GxFontFamily& clone) const {
+    GpFontFamily* copy = nullptr;
+    if (!GxStore(GdipCloneFontFamily(GetNativeObject(), &copy))) return false;
+    clone.SetNativeObject(copy);
+    return true;
+}
+
+std::string GxFontFamily::GetFamilyName(LANGID language) const {
+    return GxWideToAnsi(GetFamilyNameW(language).c_str());
+}
+
+std::wstring GxFontFamily::GetFamilyNameW(LANGID language) const {
+    WCHAR name[LF_FACESIZE] = {};
+    if (!GxStore(GdipGetFamilyName(GetNativeObject(), name, language))) return std::wstring();
+    name[LF_FACESIZE - 1] = L'\0';
+    return name;
+}
+
+bool GxFontFamily::IsStyleAvailable(int style) const {
+    BOOL available = FALSE;
+    if (!GxStore(GdipIsStyleAvailable(GetNativeObject(), style, &available))) return false;
+    return available != FALSE;
+}
+
+bool GxFont::CreateFontFromFamily(const GxFontFamily& family, float size, int style, Unit unit) {
+    GpFont* font = nullptr;
+    if (!GxStore(GdipCreateFont(family.GetNativeObject(), size, style, unit, &font))) return false;
+    SetNativeObject(font);
+    return true;
+}
+
+bool GxFont::CreateFontFromName(const char* familyName, float size, int style, Unit unit) {
+    return CreateFontFromNameW(GxAnsiToWide(familyName).c_str(), size, style, unit);
+}
+
+bool GxFont::CreateFontFromNameW(const wchar_t* familyName, float size, int style, Unit unit) {
+    GpFontFamily* family = nullptr;
+    if (!GxStore(GdipCreateFontFamilyFromName(familyName, nullptr, &family))) return false;
+    GpFont* font = nullptr;
+    Status status = GdipCreateFont(family, size, style, unit, &font);
+    GdipDeleteFontFamily(family);  // the font keeps what it needs of the family
+    if (!GxStore(status)) return false;
+    SetNativeObject(font);
+    return true;
+}
+
+bool GxFont::CreateFontFromDC(HDC dc) {
+    GpFont* font = nullptr;
+    if (!GxStore(GdipCreateFontFromDC(dc, &font))) return false;
+    SetNativeObject(font);
+    return true;
+}
+
+bool GxFont::CreateFontFromHFONT(HDC dc, HFONT font) {
+    if (!font) return CreateFontFromDC(dc);
+    LOGFONTA logfont = {};
+    if (GetObjectA(font, sizeof(logfont), &logfont) != static_cast<int>(sizeof(logfont))) {
+        GxStore(InvalidParameter);
+        return false;
+    }
+    return CreateFontFromLogfontA(dc, logfont);
+}
+
+bool GxFont::CreateFontFromLogfontA(HDC dc, const LOGFONTA& logfont) {
+    GpFont* font = nullptr;
+    if (!GxStore(GdipCreateFontFromLogfontA(dc, &logfont, &font))) return false;
+    SetNativeObject(font);
+    return true;
+}
+
+bool GxFont::CreateFontFromLogfontW(HDC dc, const LOGFONTW& logfont) {
+    GpFont* font = nullptr;
+    if (!GxStore(GdipCreateFontFromLogfontW(dc, &logfont, &font))) return false;
+    SetNativeObject(font);
+    return true;
+}
+
+bool GxFont::CreateDefaultGuiFont() {
+    LOGFONTA logfont = {};
+    if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(logfont), &logfont) != static_cast<int>(sizeof(logfont))) {
+        GxStore(Win32Error);
+        return false;
+    }
+    HDC screen = ::GetDC(nullptr);
+    bool ok = CreateFontFromLogfontA(screen, logfont);
+    ::ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+bool GxFont::CloneFont(GxFont& clone) const {
+    GpFont* copy = nullptr;
+    if (!GxStore(GdipCloneFont(GetNativeObject(), &copy))) return false;
+    clone.SetNativeObject(copy);
+    return true;
+}
+
+bool GxFont::GetFamily(GxFontFamily& family) const {
+    GpFontFamily* result = nullptr;
+    if (!GxStore(GdipGetFamily(GetNativeObject(), &result))) return false;
+    family.SetNativeObject(result);
+    return true;
+}
+
+int GxFont::GetFontStyle() const {
+    INT style = 0;
+    if (!GxStore(GdipGetFontStyle(GetNativeObject(), &style))) return 0;
+    return style;
+}
+
+float GxFont::GetFontSize() const {
+    REAL size = 0;
+    if (!GxStore(GdipGetFontSize(GetNativeObject(), &size))) return 0;
+    return size;
+}
+
+int GxFont::GetFontUnit() const {
+    Unit unit = UnitWorld;
+    if (!GxStore(GdipGetFontUnit(GetNativeObject(), &unit))) return 0;
+    return static_cast<int>(unit);
+}
+
+float GxFont::GetFontHeight(const GxGraphics* graphics) const {
+    REAL height = 0;
+    if (!GxStore(GdipGetFontHeight(GetNativeObject(), graphics ? graphics->GetNativeObject() : nullptr, &height)))
+        return 0;
+    return height;
+}
+
+bool GxFontCollection::NewInstalledFontCollection() {
+    GpFontCollection* collection = nullptr;
+    if (!GxStore(GdipNewInstalledFontCollection(&collection))) return false;
+    collection_ = collection;
+    return true;
+}
+
+int GxFontCollection::GetFontCollectionFamilyCount() const {
+    INT count = 0;
+    if (!GxStore(GdipGetFontCollectionFamilyCount(collection_, &count))) return 0;
+    return count;
+}
+
+bool GxStringFormat::CreateStringFormat(int flags, LANGID language) {
+    GpStringFormat* format = nullptr;
+    if (!GxStore(GdipCreateStringFormat(flags, language, &format))) return false;
+    SetNativeObject(format);
+    return true;
+}
+
+bool GxStringFormat::CloneStringFormat(GxStringFormat& clone) const {
+    GpStringFormat* copy = nullptr;
+    if (!GxStore(GdipCloneStringFormat(GetNativeObject(), &copy))) return false;
+    clone.SetNativeObject(copy);
+    return true;
+}
+
+bool GxStringFormat::SetStringFormatFlags(int flags) {
+    return GxStore(GdipSetStringFormatFlags(GetNativeObject(), flags));
+}
+
+bool GxStringFormat::SetStringFormatAlign(StringAlignment align) {
+    return GxStore(GdipSetStringFormatAlign(GetNativeObject(), align));
+}
+
+bool GxStringFormat::SetStringFormatLineAlign(StringAlignment align) {
+    return GxStore(GdipSetStringFormatLineAlign(GetNativeObject(), align));
+}
+
+bool GxStringFormat::SetStringFormatTrimming(StringTrimming trimming) {
+    return GxStore(GdipSetStringFormatTrimming(GetNativeObject(), trimming));
+}
+
+bool GxStringFormat::SetStringFormatHotkeyPrefix(int prefix) {
+    return GxStore(GdipSetStringFormatHotkeyPrefix(GetNativeObject(), prefix));
+}
+
+int GxStringFormat::GetStringFormatAlign() const {
+    StringAlignment align = StringAlignmentNear;
+    if (!GxStore(GdipGetStringFormatAlign(GetNativeObject(), &align))) return 0;
+    return static_cast<int>(align);
+}
+
+int GxStringFormat::GetStringFormatLineAlign() const {
+    StringAlignment align = StringAlignmentNear;
+    if (!GxStore(GdipGetStringFormatLineAlign(GetNativeObject(), &align))) return 0;
+    return static_cast<int>(align);
+}
+
+int GxStringFormat::GetStringFormatTrimming() const {
+    StringTrimming trimming = StringTrimmingNone;
+    if (!GxStore(GdipGetStringFormatTrimming(GetNativeObject(), &trimming))) return 0;
+    return static_cast<int>(trimming);
+}

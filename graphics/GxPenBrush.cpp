@@ -1,0 +1,106 @@
+#include "graphics/GxPenBrush.h"
+
+#include "graphics/GxPath.h"
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
+
+int GxBrush::GetBrushType() const {
+    BrushType type = BrushTypeSolidColor;
+    if (!GxStore(GdipGetBrushType(GetNativeObject(), &type))) return -1;
+    return static_cast<int>(type);
+}
+
+bool GxSolidBrush::CreateSolidFill(ARGB colour) {
+    GpSolidFill* brush = nullptr;
+    if (!GxStore(GdipCreateSolidFill(colour, &brush))) return false;
+    SetNativeObject(brush);
+    return true;
+}
+
+bool GxSolidBrush::SetSolidFillColor(ARGB colour) { return GxStore(GdipSetSolidFillColor(Fill(), colour)); }
+
+ARGB GxSolidBrush::GetSolidFillColor() const {
+    ARGB colour = 0;
+    if (!GxStore(GdipGetSolidFillColor(Fill(), &colour))) return 0;
+    return colour;
+}
+
+bool GxLinearGradientBrush::CreateLineBrush(const PointF& point1, const PointF& point2, ARGB colour1, ARGB colour2,
+                                            WrapMode wrapMode) {
+    GpLineGradient* brush = nullptr;
+    if (!GxStore(GdipCreateLineBrush(&point1, &point2, colour1, colour2, wrapMode, &brush))) return false;
+    SetNativeObject(brush);
+    return true;
+}
+
+bool GxLinearGradientBrush::CreateLineBrushFromRect(const RectF& rect, ARGB colour1, ARGB colour2,
+                                                    LinearGradientMode mode, WrapMode wrapMode) {
+    GpLineGradient* brush = nullptr;
+    if (!GxStore(GdipCreateLineBrushFromRect(&rect, colour1, colour2, mode, wrapMode, &brush))) return false;
+    SetNativeObject(brush);
+    return true;
+}
+
+bool GxLinearGradientBrush::SetLineColors(ARGB colour1, ARGB colour2) {
+    return GxStore(GdipSetLineColors(Line(), colour1, colour2));
+}
+
+bool GxLinearGradientBrush::SetLinePresetBlend(const ARGB* colours, const float* positions, int count) {
+    return GxStore(GdipSetLinePresetBlend(Line(), colours, positions, count));
+}
+
+bool GxLinearGradientBrush::SetLineLinearBlend(float focus, float scale) {
+    return GxStore(GdipSetLineLinearBlend(Line(), focus, scale));
+}
+
+bool GxLinearGradientBrush::SetLineWrapMode(WrapMode wrapMode) {
+    return GxStore(GdipSetLineWrapMode(Line(), wrapMode));
+}
+
+bool GxPathGradientBrush::CreatePathGradientFromPath(const GxPath& path) {
+    GpPathGradient* brush = nullptr;
+    if (!GxStore(GdipCreatePathGradientFromPath(path.GetNativeObject(), &brush))) return false;
+    SetNativeObject(brush);
+    return true;
+}
+
+bool GxPathGradientBrush::SetPathGradientCenterColor(ARGB colour) {
+    return GxStore(GdipSetPathGradientCenterColor(Gradient(), colour));
+}
+
+bool GxPathGradientBrush::SetPathGradientSurroundColorsWithCount(const ARGB* colours, int* count) {
+    return GxStore(GdipSetPathGradientSurroundColorsWithCount(Gradient(), colours, count));
+}
+
+bool GxPathGradientBrush::SetPathGradientCenterPoint(const PointF& point) {
+    return GxStore(GdipSetPathGradientCenterPoint(Gradient(), &point));
+}
+
+bool GxPen::CreatePen1(ARGB colour, float width, Unit unit) {
+    GpPen* pen = nullptr;
+    if (!GxStore(GdipCreatePen1(colour, width, unit, &pen))) return false;
+    SetNativeObject(pen);
+    return true;
+}
+
+bool GxPen::CreatePen2(const GxBrush& brush, float width, Unit unit) {
+    GpPen* pen = nullptr;
+    if (!GxStore(GdipCreatePen2(brush.GetNativeObject(), width, unit, &pen))) return false;
+    SetNativeObject(pen);
+    return true;
+}
+
+bool GxPen::SetPenWidth(float width) { return GxStore(GdipSetPenWidth(GetNativeObject(), width)); }
+
+float GxPen::GetPenWidth() const {
+    REAL width = 0;
+    if (!GxStore(GdipGetPenWidth(GetNativeObject(), &width))) return 0;
+    return width;
+}
+
+bool GxPen::SetPenColor(ARGB colour) { return GxStore(GdipSetPenColor(GetNativeObject(), colour)); }
+
+bool GxPen::SetPenDashStyle(DashStyle style) { return GxStore(GdipSetPenDashStyle(GetNativeObject(), style)); }
+
+bool GxPen::SetPenLineJoin(LineJoin join) { return GxStore(GdipSetPenLineJoin(GetNativeObject(), join)); }

@@ -1,0 +1,54 @@
+// Classification of windows by class name and style.
+#include "skin/draw/WindowQueries.h"
+
+#include "skin/draw/TestWindows.h"
+
+#include <gtest/gtest.h>
+
+using draw_test::Window;
+
+namespace {
+
+TEST(IsAutoRadioButton, OnlyTheAutomaticRadioButtonPasses) {
+    Window parent("STATIC", WS_POPUP, 0, 0, 100, 100);
+    struct Case {
+        DWORD type;
+        bool expected;
+    } cases[] = {{BS_AUTOCHECKBOX, false},    // 3
+                 {BS_RADIOBUTTON, false},     // 4
+                 {BS_AUTORADIOBUTTON, true},  // 9
+                 {BS_OWNERDRAW, false},       // 11
+                 {BS_PUSHBUTTON, false},     {BS_GROUPBOX, false}};
+    for (const Case& c : cases) {
+        Window button("BUTTON", WS_CHILD | c.type, 0, 0, 50, 20, parent.get());
+        ASSERT_NE(nullptr, button.get());
+        EXPECT_EQ(c.expected, skin::IsAutoRadioButton(button.get())) << "type " << c.type;
+    }
+    // Extra style bits beside the type do not matter.
+    Window leftText("BUTTON", WS_CHILD | BS_AUTORADIOBUTTON | BS_LEFTTEXT | WS_TABSTOP, 0, 0, 50, 20, parent.get());
+    EXPECT_TRUE(skin::IsAutoRadioButton(leftText.get()));
+}
+
+TEST(IsOwnerDrawListBox, NeedsTheListBoxClassAndAnOwnerDrawStyle) {
+    Window parent("STATIC", WS_POPUP, 0, 0, 100, 100);
+    Window fixed("ListBox", WS_CHILD | LBS_OWNERDRAWFIXED, 0, 0, 50, 50, parent.get());
+    Window variable("LISTBOX", WS_CHILD | LBS_OWNERDRAWVARIABLE, 0, 0, 50, 50, parent.get());
+    Window plain("ListBox", WS_CHILD | LBS_NOTIFY, 0, 0, 50, 50, parent.get());
+    Window edit("Edit", WS_CHILD | 0x10, 0, 0, 50, 50, parent.get());
+    EXPECT_TRUE(skin::IsOwnerDrawListBox(fixed.get()));
+    EXPECT_TRUE(skin::IsOwnerDrawListBox(variable.get()));
+    EXPECT_FALSE(skin::IsOwnerDrawListBox(plain.get()));
+    EXPECT_FALSE(skin::IsOwnerDrawListBox(edit.get()));
+    EXPECT_FALSE(skin::IsOwnerDrawListBox(nullptr));
+}
+
+TEST(GetWindowClassName, GivesTheRegisteredName) {
+    Window parent("STATIC", WS_POPUP, 0, 0, 100, 100);
+    Window edit("edit", WS_CHILD, 0, 0, 50, 20, parent.get());
+    Window track("msctls_trackbar32", WS_CHILD, 0, 0, 50, 20, parent.get());
+    EXPECT_EQ("Edit", skin::GetWindowClassName(edit.get()));
+    EXPECT_EQ("msctls_trackbar32", skin::GetWindowClassName(track.get()));
+    EXPECT_EQ("", skin::GetWindowClassName(nullptr));
+}
+
+}  // namespace
