@@ -15,4 +15,8 @@ bool IsOwnerDrawListBox(HWND window);
 // A button of type BS_AUTORADIOBUTTON.
 bool IsAutoRadioButton(HWND window);
 
+// Invalidates every visible child of the window whole, with erasing, so that children
+// are drawn again over new content of their parent.
+void InvalidateVisibleChildren(HWND window);
+
 }  // namespace skin
