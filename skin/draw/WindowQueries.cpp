@@ -23,4 +23,12 @@ bool IsAutoRadioButton(HWND window) {
     return true;
 }
 
+void InvalidateVisibleChildren(HWND window) {
+    if (!window) return;
+    for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
+         child = FindWindowExA(window, child, nullptr, nullptr)) {
+        if (IsWindowVisible(child)) InvalidateRect(child, nullptr, TRUE);
+    }
+}
+
 }  // namespace skin

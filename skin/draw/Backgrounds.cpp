@@ -1,0 +1,253 @@
+#include "skin/draw/Backgrounds.h"
+
+#include "graphics/GxGraphics.h"
+#include "graphics/GxPath.h"
+#include "graphics/GxPenBrush.h"
+#include "skin/core/Properties.h"
+#include "skin/core/SkinRegistry.h"
+#include "skin/core/SkinSettings.h"
+#include "skin/draw/Colour.h"
+#include "skin/draw/Geometry.h"
+#include "skin/draw/Paths.h"
+
+namespace skin {
+namespace {
+
+// A group box's caption sits in the top rows; its panel starts below it.
+constexpr int kGroupPanelTop = 5;
+constexpr int kGroupPanelCorner = 5;
+constexpr COLORREF kWhite = 0xFFFFFF;
+// Parent chains are short; the bound only keeps a corrupt chain from hanging a paint.
+constexpr int kMaxAncestorDepth = 1024;
+
+// Where the background behind a window comes from.
+struct SourceSearch {
+    int record = 0;           // registry index
+    int subWindow = 0;        // index in the record's subWindows
+    HWND container = nullptr; // window holding its own background in "Wxk_Cj"
+    bool topLevel = false;    // the window lies directly on the record's window
+};
+
+bool CarriesOwnBackground(HWND window) { return GetPropInt(window, kPropOwnBackground) == 1; }
+
+SourceSearch FindBackgroundSource(HWND window) {
+    SourceSearch found;
+    if (CarriesOwnBackground(window)) {
+        found.container = window;
+        return found;
+    }
+    if (int index = FindSkinnedWindow(window)) {
+        found.record = index;
+        found.topLevel = true;
+        return found;
+    }
+    SkinRegistry& registry = TheSkinRegistry();
+    HWND ancestor = GetParent(window);
+    for (int depth = 0; ancestor && depth < kMaxAncestorDepth; ++depth, ancestor = GetParent(ancestor)) {
+        if (CarriesOwnBackground(ancestor)) {
+            found.container = ancestor;
+            return found;
+        }
+        for (int index = 1; index <= registry.count(); ++index) {
+            const SkinnedWindow* record = registry.at(index);
+            if (!record) continue;
+            if (record->hwnd == ancestor) {
+                found.record = index;
+                found.topLevel = true;
+                return found;
+            }
+            if (int position = record->subWindows.findWindow(ancestor)) {
+                if (HWND owner = GetPropHandle<HWND>(ancestor, kPropBackgroundOwner)) {
+                    found.container = owner;
+                } else {
+                    found.record = index;
+                    found.subWindow = position;
+                }
+                return found;
+            }
+        }
+    }
+    return found;
+}
+
+// The record a window belongs to: its own, else its nearest registered ancestor's.
+int FindOwningRecord(HWND window) {
+    if (int index = FindSkinnedWindow(window)) return index;
+    return FindRegisteredAncestor(window);
+}
+
+// What to copy and which veil to lay over it.
+struct CompositionPlan {
+    HDC source = nullptr;
+    POINT origin = {};  // the window's offset inside the source picture
+    const SubWindowEntry* veil = nullptr;
+    bool roundedAllowed = false;
+};
+
+const SubWindowEntry* VeiledEntry(const SkinnedWindow* record, int position) {
+    const SubWindowEntry* entry = record ? record->subWindows.at(position) : nullptr;
+    return entry && entry->veilColour != 0 ? entry : nullptr;
+}
+
+POINT TopLeft(const RECT& rect) { return POINT{rect.left, rect.top}; }
+
+// False when the window belongs to no registered window.
+bool PlanComposition(HWND window, CompositionPlan& plan) {
+    const SourceSearch found = FindBackgroundSource(window);
+
+    if (found.topLevel) {
+        const SkinnedWindow* record = GetSkinnedWindow(found.record);
+        if (!record) return false;
+        plan.source = record->backgroundDC;
+        // Any sub-window between would have ended the search, so the nearest ancestor
+        // that counts is the record's window itself.
+        if (window != record->hwnd) plan.origin = TopLeft(WindowRectRelativeTo(record->hwnd, window));
+        plan.veil = VeiledEntry(record, record->subWindows.findWindow(window));
+        plan.roundedAllowed = true;
+        return true;
+    }
+
+    if (found.container == window) {
+        if (HWND owner = GetPropHandle<HWND>(window, kPropBackgroundOwner)) {
+            plan.source = GetPropHandle<HDC>(owner, kPropOwnBackgroundDC);
+            plan.origin = TopLeft(WindowRectRelativeTo(owner, window));
+            return true;
+        }
+        const SkinnedWindow* record = GetSkinnedWindow(FindOwningRecord(window));
+        if (!record) return false;
+        plan.source = record->backgroundDC;
+        plan.origin = TopLeft(WindowRectRelativeTo(record->hwnd, window));
+        return true;
+    }
+
+    if (found.container) {
+        plan.source = GetPropHandle<HDC>(found.container, kPropOwnBackgroundDC);
+        plan.origin = TopLeft(WindowRectRelativeTo(found.container, window));
+        const int recordIndex = found.record ? found.record : FindOwningRecord(window);
+        const SkinnedWindow* record = GetSkinnedWindow(recordIndex);
+        if (record) {
+            int position = record->subWindows.findWindow(window);
+            plan.roundedAllowed = position != 0;
+            if (!position) position = FindSkinnedAncestor(recordIndex, window, found.container);
+            plan.veil = VeiledEntry(record, position);
+        }
+        return true;
+    }
+
+    const int recordIndex = FindOwningRecord(window);
+    const SkinnedWindow* record = GetSkinnedWindow(recordIndex);
+    if (!record) return false;
+    int position = record->subWindows.findWindow(window);
+    // The search's index belongs to the search's record only.
+    if (!position && recordIndex == found.record) position = found.subWindow;
+    plan.source = record->backgroundDC;
+    plan.origin = TopLeft(WindowRectRelativeTo(record->hwnd, window));
+    plan.veil = VeiledEntry(record, position);
+    return true;
+}
+
+// A memory DC holding a zeroed (transparent black) 32-bit picture, listed for release.
+HDC CreateListedMemoryDC(int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down, like every other picture here
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap) return nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    TheMemoryDCList().record(dc, bitmap, previous);
+    return dc;
+}
+
+void LayVeil(HDC dc, int width, int height, const SubWindowEntry& entry, bool roundedAllowed) {
+    GxGraphics graphics;
+    if (!graphics.CreateFromHDC(dc)) return;
+    GxPath path;
+    if (!path.CreatePath()) return;
+    if (roundedAllowed && entry.groupFrame) {
+        AddRoundRectToPath(path, 0, kGroupPanelTop, static_cast<float>(width), static_cast<float>(height - 6),
+                           kGroupPanelCorner);
+    } else {
+        path.AddPathRectangleI(0, 0, width, height);
+    }
+    GxSolidBrush brush;
+    if (brush.CreateSolidFill(RgbToArgb(entry.veilColour, entry.veilAlpha, true))) graphics.FillPath(brush, path);
+}
+
+}  // namespace
+
+HDC ComposeSkinBackground(HWND window, const RECT& rect) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (!window || width <= 0 || height <= 0) return nullptr;
+
+    // Planning first means no DC is made (and left behind) for an unregistered window.
+    CompositionPlan plan;
+    if (!PlanComposition(window, plan)) return nullptr;
+
+    HDC dc = CreateListedMemoryDC(width, height);
+    if (!dc) return nullptr;
+    // A missing source leaves the picture transparent black.
+    if (plan.source) {
+        BitBlt(dc, 0, 0, width, height, plan.source, plan.origin.x + rect.left, plan.origin.y + rect.top, SRCCOPY);
+    }
+    if (plan.veil) LayVeil(dc, width, height, *plan.veil, plan.roundedAllowed);
+    return dc;
+}
+
+int ReleaseMemoryDC(HDC dc) {
+    MemoryDCList& list = TheMemoryDCList();
+    const MemoryDCEntry* entry = list.find(dc);
+    if (!entry) return 0;
+    HGDIOBJ deselected = SelectObject(dc, entry->previous);
+    if (deselected) DeleteObject(deselected);
+    // The recorded bitmap goes too, even if a painter left another object selected.
+    if (entry->bitmap && entry->bitmap != deselected) DeleteObject(entry->bitmap);
+    DeleteDC(dc);
+    list.remove(dc);
+    return 1;
+}
+
+HBITMAP MemoryDCToBitmap(HDC dc, int width, int height) {
+    if (!dc) return nullptr;
+    HBITMAP bitmap = nullptr;
+    if (width > 0 && height > 0) {
+        HDC helper = CreateCompatibleDC(nullptr);
+        bitmap = CreateCompatibleBitmap(dc, width, height);
+        if (helper && bitmap) {
+            HGDIOBJ previous = SelectObject(helper, bitmap);
+            BitBlt(helper, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+            SelectObject(helper, previous);
+        }
+        if (helper) DeleteDC(helper);
+    }
+    ReleaseMemoryDC(dc);
+    return bitmap;
+}
+
+HBITMAP MakeClientBackgroundBitmap(HWND window) {
+    const RECT rect = ClientRectInWindow(window);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC dc = ComposeSkinBackground(window, rect);
+    if (!dc) return nullptr;
+    {
+        GxGraphics graphics;
+        GxSolidBrush brush;
+        if (graphics.CreateFromHDC(dc) && brush.CreateSolidFill(RgbToArgb(kWhite, SkinVeilAlpha, true))) {
+            graphics.FillRectangleI(brush, 0, 0, width, height);
+        }
+    }
+    return MemoryDCToBitmap(dc, width, height);
+}
+
+}  // namespace skin
