@@ -103,11 +103,17 @@ LRESULT OnFocus(const Button& b, UINT message, WPARAM wParam, LPARAM lParam) {
     return PassOn(b.window, message, wParam, lParam);
 }
 
-// A null text is an empty caption.
+// A null text is an empty caption. Check boxes and radio buttons draw themselves in
+// the system's look when their text changes and nothing repaints them after, so the skin
+// paints over that at once.
 LRESULT OnSetText(const Button& b, WPARAM wParam, LPARAM lParam) {
     const char* text = reinterpret_cast<const char*>(lParam);
     b.entry->text = text ? text : "";
-    return PassOn(b.window, WM_SETTEXT, wParam, lParam);
+    const int kind = b.entry->kind;
+    const LRESULT result = PassOn(b.window, WM_SETTEXT, wParam, lParam);
+    if (kind == kButtonKindCheckBox) PaintCheckBox(b.window, 0);
+    if (kind == kButtonKindRadio) PaintRadioButton(b.window, 0);
+    return result;
 }
 
 LRESULT OnPaint(const Button& b, WPARAM wParam, LPARAM lParam) {

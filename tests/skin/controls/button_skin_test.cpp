@@ -111,6 +111,8 @@ TEST_F(ButtonSkin, TextFollowsSetTextAndANullTextIsEmpty) {
 
     SetWindowTextA(check, "after");
     EXPECT_EQ("after", entry(check)->text);
+    // The system drew the new text in its own look; the skin's look is back at once.
+    EXPECT_TRUE(Near(kBackground, PixelAt(check, 75, 1), 3)) << std::hex << PixelAt(check, 75, 1);
     SendMessageA(check, WM_SETTEXT, 0, 0);
     EXPECT_EQ("", entry(check)->text);
     EXPECT_EQ(0, GetWindowTextLengthA(check));
