@@ -1,0 +1,233 @@
+#include "skin/frame/SubWindowPainting.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "graphics/GxFont.h"
+#include "graphics/GxGraphics.h"
+#include "graphics/GxPath.h"
+#include "graphics/GxPenBrush.h"
+#include "skin/controls/WindowDC.h"
+#include "skin/core/Properties.h"
+#include "skin/core/SkinRegistry.h"
+#include "skin/draw/Backgrounds.h"
+#include "skin/draw/Colour.h"
+#include "skin/draw/Paths.h"
+
+namespace skin {
+namespace {
+
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr int kOuterLineAlpha = 40;
+constexpr int kBorderInnerAlpha = 100;
+constexpr int kGroupInnerAlpha = 90;
+constexpr int kGroupFrameTop = 5;  // the frame runs through the middle of the caption
+constexpr float kCaptionTop = 1;
+constexpr float kCaptionMargin = 10;
+constexpr int kPageLeft = 2;
+constexpr int kPageInset = 4;
+constexpr LONG kAlignLeft = 0x100;    // BS_LEFT
+constexpr LONG kAlignCentre = 0x300;  // BS_CENTER = BS_LEFT | BS_RIGHT
+
+SubWindowEntry* EntryAt(int recordIndex, int entryIndex) {
+    SkinnedWindow* record = GetSkinnedWindow(recordIndex);
+    SubWindowEntry* entry = record ? record->subWindows.at(entryIndex) : nullptr;
+    return entry && entry->hwnd ? entry : nullptr;
+}
+
+RECT ClientRect(HWND window) {
+    RECT rect = {};
+    GetClientRect(window, &rect);
+    return rect;
+}
+
+// Where a child lies in its parent's client area; a taken-over top-level window (which
+// is never clipped out of another's DC) gives an empty rectangle.
+RECT ChildRectInParent(HWND child) {
+    if (FindSkinnedWindow(child)) return RECT{};
+    RECT rect = {};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The window's client DC with every visible child clipped out, except those that show
+// their parent through themselves.
+WindowDC ClientDCWithoutChildren(HWND window) {
+    WindowDC dc = WindowDC::Client(window);
+    if (!dc) return dc;
+    for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
+         child = FindWindowExA(window, child, nullptr, nullptr)) {
+        if (!IsWindowVisible(child) || (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) continue;
+        const RECT r = ChildRectInParent(child);
+        ExcludeClipRect(dc.get(), r.left, r.top, r.right, r.bottom);
+    }
+    return dc;
+}
+
+bool StrokeRoundRect(GxGraphics& surface, float x, float y, float width, float height, int corner,
+                     COLORREF colour, int alpha) {
+    GxPath path;
+    GxPen pen;
+    if (!path.CreatePath() || !pen.CreatePen1(RgbToArgb(colour, alpha, true), 1.0f)) return false;
+    AddRoundRectToPath(path, x, y, width, height, corner);
+    return surface.DrawPath(pen, path);
+}
+
+void PaintRoundedBorder(HDC memoryDC, const RECT& rect) {
+    GxGraphics surface;
+    if (!surface.CreateFromHDC(memoryDC)) return;
+    surface.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    const float right = static_cast<float>(rect.right);
+    const float bottom = static_cast<float>(rect.bottom);
+    StrokeRoundRect(surface, 0, 0, right - 1, bottom - 1, 5, kBlack, kOuterLineAlpha);
+    StrokeRoundRect(surface, 1, 1, right - 3, bottom - 3, 3, kWhite, kBorderInnerAlpha);
+}
+
+// The border or group frame that the entry asks for, drawn over its composed background.
+void PaintDecoration(int recordIndex, int entryIndex, HDC memoryDC, const RECT& rect) {
+    const SubWindowEntry* entry = EntryAt(recordIndex, entryIndex);
+    if (!entry) return;
+    if (entry->groupFrame) {
+        PaintGroupFrame(recordIndex, entryIndex, memoryDC);
+    } else if (entry->roundedBorder) {
+        PaintRoundedBorder(memoryDC, rect);
+    }
+}
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    if (length <= 0) return {};
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(window, buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<size_t>(std::clamp(copied, 0, length)));
+}
+
+// A snapshot of the pages, since moving a page may run code that changes the list.
+std::vector<PageEntry> PagesOf(const SubWindowEntry& entry) {
+    std::vector<PageEntry> pages;
+    entry.pages.forEach([&pages](int, const PageEntry& page) {
+        if (page.hwnd) pages.push_back(page);
+    });
+    return pages;
+}
+
+}  // namespace
+
+float GroupCaptionLeft(LONG style, int clientRight, float textWidth) {
+    if ((style & kAlignCentre) == kAlignCentre) return (static_cast<float>(clientRight) - textWidth) / 2;
+    if (style & kAlignLeft) return kCaptionMargin;
+    return static_cast<float>(clientRight) - textWidth - kCaptionMargin;
+}
+
+void PaintSubWindow(int recordIndex, int entryIndex, HDC dc) {
+    const SubWindowEntry* entry = EntryAt(recordIndex, entryIndex);
+    if (!entry) return;
+    const HWND window = entry->hwnd;
+    const RECT rect = ClientRect(window);
+    ComposedBackground background(window, rect);
+    if (!background) return;
+    PaintDecoration(recordIndex, entryIndex, background.dc(), rect);
+    if (dc) {
+        BitBlt(dc, 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
+    } else {
+        const WindowDC screen = ClientDCWithoutChildren(window);
+        if (screen) BitBlt(screen.get(), 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
+    }
+    // Painting sent messages (the caption's text): the entry is looked up again.
+    if (SubWindowEntry* current = EntryAt(recordIndex, entryIndex); current && current->hwnd == window) {
+        current->needsRebuild = 0;
+    }
+}
+
+void RepaintSubWindow(int recordIndex, int entryIndex, HWND window, HDC) {
+    if (!window || !EntryAt(recordIndex, entryIndex)) return;
+    const RECT rect = ClientRect(window);
+    {
+        ComposedBackground background(window, rect);
+        if (!background) return;
+        PaintDecoration(recordIndex, entryIndex, background.dc(), rect);
+        const WindowDC screen = ClientDCWithoutChildren(window);
+        if (screen) BitBlt(screen.get(), 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
+    }
+    InvalidateTransparentChildren(window);
+}
+
+void PaintGroupFrame(int recordIndex, int entryIndex, HDC memoryDC) {
+    const SubWindowEntry* entry = EntryAt(recordIndex, entryIndex);
+    if (!entry || !memoryDC) return;
+    const HWND window = entry->hwnd;
+    const std::string fontName = entry->captionFontName;
+    const float fontSize = static_cast<float>(entry->captionFontSize);
+    const int fontStyle = entry->captionFontStyle;
+    const RECT rect = ClientRect(window);
+
+    GxGraphics surface;
+    if (!surface.CreateFromHDC(memoryDC)) return;
+    surface.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    const float right = static_cast<float>(rect.right);
+    const float bottom = static_cast<float>(rect.bottom);
+    StrokeRoundRect(surface, 0, kGroupFrameTop, right - 1, bottom - 6, 5, kBlack, kOuterLineAlpha);
+    StrokeRoundRect(surface, 1, kGroupFrameTop + 1, right - 3, bottom - 8, 3, kWhite, kGroupInnerAlpha);
+
+    const std::string caption = WindowText(window);
+    if (caption.empty()) return;
+    GxFont font;
+    GxStringFormat format;
+    GxSolidBrush brush;
+    if (!font.CreateFontFromName(fontName.c_str(), fontSize, fontStyle, Gdiplus::UnitWorld) ||
+        !format.CreateStringFormat(Gdiplus::StringFormatFlagsNoWrap) ||
+        !format.SetStringFormatAlign(Gdiplus::StringAlignmentCenter) ||
+        !brush.CreateSolidFill(RgbToArgb(GetPropColour(window, kPropTextColour), 0, false))) {
+        return;
+    }
+    Gdiplus::RectF measured;
+    const Gdiplus::RectF unbounded(0, 0, 32767.0f, 32767.0f);
+    // Measured and drawn with one format, and never wrapped, so the caption fits its box.
+    if (!surface.MeasureString(caption.c_str(), font, unbounded, &format, &measured)) return;
+
+    const float textWidth = measured.Width;
+    const Gdiplus::RectF box(GroupCaptionLeft(GetWindowLongA(window, GWL_STYLE), rect.right, textWidth), kCaptionTop,
+                             textWidth, fontSize + 3);
+    // The lines drawn so far must be in the picture before GDI copies over them.
+    surface.Flush(Gdiplus::FlushIntentionSync);
+    const RECT clean = {static_cast<LONG>(std::floor(box.X)), static_cast<LONG>(std::floor(box.Y)),
+                        static_cast<LONG>(std::ceil(box.X + box.Width)),
+                        static_cast<LONG>(std::ceil(box.Y + box.Height))};
+    RestoreCaptionBackground(window, memoryDC, clean);
+    surface.DrawString(caption.c_str(), font, box, &format, brush);
+}
+
+void RestoreCaptionBackground(HWND window, HDC dc, const RECT& box) {
+    if (!window || !dc || box.right <= box.left || box.bottom <= box.top) return;
+    // Composing the whole client area lays the veil in its full shape; only the box is kept.
+    const ComposedBackground whole(window, ClientRect(window));
+    if (!whole) return;
+    BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, whole.dc(), box.left, box.top, SRCCOPY);
+}
+
+void LayoutSubWindowPages(int recordIndex, int entryIndex) {
+    const SubWindowEntry* entry = EntryAt(recordIndex, entryIndex);
+    if (!entry) return;
+    const RECT rect = ClientRect(entry->hwnd);
+    for (const PageEntry& page : PagesOf(*entry)) {
+        // A sub-window smaller than its insets gives its pages no room rather than a negative size.
+        const int width = std::max(0, static_cast<int>(rect.right) - kPageInset);
+        const int height = std::max(0, static_cast<int>(rect.bottom) - page.top);
+        MoveWindow(page.hwnd, kPageLeft, page.top, width, height, TRUE);
+    }
+}
+
+void InvalidateTransparentChildren(HWND window) {
+    if (!window) return;
+    for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
+         child = FindWindowExA(window, child, nullptr, nullptr)) {
+        if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) InvalidateRect(child, nullptr, FALSE);
+    }
+}
+
+}  // namespace skin
