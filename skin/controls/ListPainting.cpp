@@ -200,12 +200,8 @@ std::optional<LRESULT> PaintTranslucentTree(HWND window, LPARAM lParam) {
     ComposedBackground items(window, rc);
     ComposedBackground back = ComposeVeiledBackground(window);
     if (!items || !back) return std::nullopt;
-    // Whatever the tree leaves unpainted must show the veiled background, not the bare
-    // skin: its canvas starts in the key colour, like the background the tree was given.
-    {
-        GxGraphics g;
-        if (g.CreateFromHDC(items.dc())) g.GraphicsClear(kKeyArgb);
-    }
+    // The tree fills its background in the key colour (set when it was skinned), so
+    // only its items survive the keyed copy.
     CallPreviousProc(window, WM_PAINT, reinterpret_cast<WPARAM>(items.dc()), lParam);
     TransparentBlt(back.dc(), 0, 0, rc.right, rc.bottom, items.dc(), 0, 0, rc.right, rc.bottom, kKeyColour);
     {

@@ -40,8 +40,8 @@ bool IsListFramePainted(HWND window);
 // Answers the default procedure's result.
 LRESULT PaintSystemNonClient(HWND window, WPARAM region, LPARAM lParam);
 
-// WM_PAINT of a tree view in translucent mode: the tree draws into a key-coloured canvas
-// whose items go over the veiled background. Answers the result for the message;
+// WM_PAINT of a tree view in translucent mode: the tree draws itself, background in the
+// key colour, off screen, and only its items go over the veiled background. Answers the result for the message;
 // nothing when no background could be composed (the caller then passes the message on).
 std::optional<LRESULT> PaintTranslucentTree(HWND window, LPARAM lParam);
 
