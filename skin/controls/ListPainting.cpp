@@ -137,9 +137,7 @@ bool HasFrameBorder(HWND window) {
     return HasStyle(window, WS_BORDER) || (exStyle & (WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME)) != 0;
 }
 
-bool IsListFramePainted(HWND window) {
-    return HasFrameBorder(window) && GetWindowClassName(window) != kComboListClass;
-}
+bool IsListFramePainted(HWND window) { return HasFrameBorder(window) && GetWindowClassName(window) != kComboListClass; }
 
 void PaintListFrame(int parentIndex, int entryIndex, std::optional<bool> hover, std::optional<bool> focused) {
     SkinnedWindow* record = GetSkinnedWindow(parentIndex);

@@ -9,11 +9,10 @@
 
 namespace list_test {
 
-inline HWND AddControl(const controls_test::SkinnedPopup& popup, const char* className, DWORD style,
-                       DWORD exStyle, int x, int y, int width, int height, int id = 0) {
-    return CreateWindowExA(exStyle, className, "", WS_CHILD | WS_VISIBLE | style, x, y, width, height,
-                           popup.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleA(nullptr), nullptr);
+inline HWND AddControl(const controls_test::SkinnedPopup& popup, const char* className, DWORD style, DWORD exStyle,
+                       int x, int y, int width, int height, int id = 0) {
+    return CreateWindowExA(exStyle, className, "", WS_CHILD | WS_VISIBLE | style, x, y, width, height, popup.hwnd(),
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
 }
 
 // A pixel of the window's own surface, in window coordinates (borders included).
@@ -52,6 +51,6 @@ inline void RedrawAll(HWND window) {
 }  // namespace list_test
 
 // gtest prints COLORREFs as plain numbers; hex reads better next to RGB().
-#define EXPECT_COLOUR_NEAR(expected, actual)                                                          \
-    EXPECT_TRUE(list_test::Near((expected), (actual))) << std::hex << "expected 0x" << (expected) \
-                                                       << " got 0x" << (actual)
+#define EXPECT_COLOUR_NEAR(expected, actual)           \
+    EXPECT_TRUE(list_test::Near((expected), (actual))) \
+        << std::hex << "expected 0x" << (expected) << " got 0x" << (actual)

@@ -137,8 +137,8 @@ TEST_F(ListFrame, NoFrameWithoutABorderStyleAndComboListsKeepTheSystemBorder) {
 }
 
 TEST_F(ListFrame, BothScrollBarsAndTheirCornerStaySystemDrawn) {
-    HWND list = AddControl(popup, "ListBox", WS_VSCROLL | WS_HSCROLL | LBS_DISABLENOSCROLL, WS_EX_CLIENTEDGE, 20, 20,
-                           140, 120);
+    HWND list =
+        AddControl(popup, "ListBox", WS_VSCROLL | WS_HSCROLL | LBS_DISABLENOSCROLL, WS_EX_CLIENTEDGE, 20, 20, 140, 120);
     for (int i = 0; i < 30; ++i) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("item"));
     SendMessageA(list, LB_SETHORIZONTALEXTENT, 600, 0);
     RedrawAll(list);
@@ -146,7 +146,8 @@ TEST_F(ListFrame, BothScrollBarsAndTheirCornerStaySystemDrawn) {
     GetClientRect(list, &client);
     const int bar = GetSystemMetrics(SM_CXVSCROLL);
     // Window coordinates inside the vertical bar, the horizontal bar and the corner.
-    const POINT probes[] = {{2 + client.right + bar / 2, 60}, {60, 2 + client.bottom + bar / 2},
+    const POINT probes[] = {{2 + client.right + bar / 2, 60},
+                            {60, 2 + client.bottom + bar / 2},
                             {2 + client.right + bar / 2, 2 + client.bottom + bar / 2}};
     COLORREF system[3];
     for (int i = 0; i < 3; ++i) system[i] = WindowPixel(list, probes[i].x, probes[i].y);
@@ -172,7 +173,8 @@ RECT AddTreeItem(HWND tree) {
     insert.item.mask = TVIF_TEXT;
     char text[] = "WWWWWWWWWW";
     insert.item.pszText = text;
-    HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    HTREEITEM item =
+        reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     RECT rect = {};
     std::memcpy(&rect, &item, sizeof(item));  // the message takes the item in the rectangle
     SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
@@ -182,7 +184,8 @@ RECT AddTreeItem(HWND tree) {
 int PixelsUnlike(HWND window, const RECT& area, COLORREF colour) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) count += list_test::Near(colour, ClientPixel(window, x, y)) ? 0 : 1;
+        for (int x = area.left; x < area.right; ++x)
+            count += list_test::Near(colour, ClientPixel(window, x, y)) ? 0 : 1;
     }
     return count;
 }
