@@ -14,8 +14,8 @@
 #include "support/Pump.h"
 
 using bars_test::Blueness;
-using bars_test::Near;
-using bars_test::PixelAt;
+using controls_test::Near;
+using controls_test::PixelAt;
 using controls_test::SettingsGuard;
 using controls_test::SkinnedPopup;
 

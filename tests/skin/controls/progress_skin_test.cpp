@@ -95,15 +95,15 @@ TEST_F(ProgressSkin, StaleLookupsPassOnAndPaintNothing) {
     SendMessageA(bar, PBM_SETPOS, 30, 0);  // handled by the control's own procedure
     EXPECT_EQ(30, SendMessageA(bar, PBM_GETPOS, 0, 0));
     UpdateWindow(bar);
-    bars_test::Smear(bar, kMarker);
+    controls_test::Scribble(bar, kMarker);
     skin::PaintProgressBar(popup.index() + 4, 1);
     skin::PaintProgressBar(popup.index(), 2);
     skin::PaintProgressBar(popup.index(), 0);
-    EXPECT_EQ(kMarker, bars_test::PixelAt(bar, 100, 10));
+    EXPECT_EQ(kMarker, controls_test::PixelAt(bar, 100, 10));
 
     skin::SetPropInt(bar, skin::kPropOwnerIndex, popup.index());
     skin::PaintProgressBar(popup.index(), 1);
-    EXPECT_NE(kMarker, bars_test::PixelAt(bar, 100, 10));
+    EXPECT_NE(kMarker, controls_test::PixelAt(bar, 100, 10));
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 #include "support/Pump.h"
 
 using bars_test::ChainSpy;
-using bars_test::PixelAt;
-using bars_test::Smear;
+using controls_test::PixelAt;
+using controls_test::Scribble;
 using controls_test::SettingsGuard;
 using controls_test::SkinnedPopup;
 using skin::TrackBarEntry;
@@ -35,7 +35,7 @@ protected:
     void settleAndMark(HWND bar) {
         UpdateWindow(popup.hwnd());
         testing_support::PumpMessages();
-        Smear(bar, kMarker);
+        Scribble(bar, kMarker);
     }
     bool repainted(HWND bar) { return PixelAt(bar, 40, 2) != kMarker; }
 
@@ -133,7 +133,7 @@ TEST_F(TrackBarSkin, HoverRepaintsOnlyWhenTheHotControlChanges) {
     EXPECT_EQ(1, record.hotIndex);
     EXPECT_EQ(skin::kHotKindTrackBar, record.hotKind);
 
-    Smear(first, kMarker);
+    Scribble(first, kMarker);
     SendMessageA(first, WM_MOUSEMOVE, 0, MAKELPARAM(30, 6));
     EXPECT_FALSE(repainted(first));  // same hot control: no paint on a plain move
 
@@ -145,12 +145,12 @@ TEST_F(TrackBarSkin, HoverRepaintsOnlyWhenTheHotControlChanges) {
     // A control of another family holding the same index is not this track bar.
     record.hotIndex = 1;
     record.hotKind = skin::kHotKindButton;
-    Smear(first, kMarker);
+    Scribble(first, kMarker);
     SendMessageA(first, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(repainted(first));
     EXPECT_EQ(skin::kHotKindTrackBar, record.hotKind);
 
-    Smear(first, kMarker);
+    Scribble(first, kMarker);
     SendMessageA(first, WM_MOUSELEAVE, 0, 0);
     EXPECT_TRUE(repainted(first));
     EXPECT_EQ(0, firstEntry.hover);
