@@ -84,19 +84,20 @@ ButtonLook LookOf(bool lit, bool pressed, bool whiterAtRest) {
 
 struct Button {
     int code;
-    float x, y, width, height;  // the outline passed to AddRoundRectToPath
-    PointF from, to;            // gradient axis
+    Gdiplus::RectF outline;  // as AddRoundRectToPath takes it
+    PointF from, to;         // gradient axis
     Glyph glyph;
-    float boxX, boxY;  // the glyph is centred in (boxX, boxY, bw, bh)
+    PointF box;  // the glyph is centred in the button-sized box from here
 };
 
 void DrawButton(GxGraphics& surface, GxPath& path, const Button& button, const ButtonLook& look, float bw, float bh) {
-    AddRoundRectToPath(path, button.x, button.y, button.width, button.height, kCorner);
+    const Gdiplus::RectF& r = button.outline;
+    AddRoundRectToPath(path, r.X, r.Y, r.Width, r.Height, kCorner);
     {
         GxLinearGradientBrush gradient;
         if (gradient.CreateLineBrush(button.from, button.to, look.from, look.to)) surface.FillPath(gradient, path);
     }
-    DrawGlyph(surface, button.glyph, button.boxX, button.boxY, bw, bh);
+    DrawGlyph(surface, button.glyph, button.box.X, button.box.Y, bw, bh);
     GxPen pen;
     if (pen.CreatePen1(look.pen, 1.0f)) surface.DrawPath(pen, path);
     path.ResetPath();
@@ -122,25 +123,18 @@ void DrawUpDown(GxGraphics& surface, int width, int height, bool horizontal, int
     }
     path.ResetPath();
 
+    // The glyphs point away from the split, centred in their halves.
+    const Gdiplus::RectF firstOutline(0, 0, fw - 1, fh - 1);
     Button first;
     Button second;
     if (horizontal) {
-        first = {
-            kFirstButton, 0, 0, fw - 1, fh - 1, PointF(0, 0), PointF(fw - 1, 0), {kUpdownLeft, kUpdownLeftSize}, 0, 0};
-        second = {kSecondButton,
-                  fw,
-                  0,
-                  fw - 1,
-                  fh - 1,
-                  PointF(fw - 1, 0),
-                  PointF(w, 0),
-                  {kUpdownRight, kUpdownRightSize},
-                  fw,
-                  0};
+        first = {kFirstButton, firstOutline, PointF(0, 0), PointF(fw - 1, 0), {kUpdownLeft, kUpdownLeftSize}, {0, 0}};
+        second = {kSecondButton, Gdiplus::RectF(fw, 0, fw - 1, fh - 1), PointF(fw - 1, 0),
+                  PointF(w, 0),  {kUpdownRight, kUpdownRightSize},      PointF(fw, 0)};
     } else {
-        first = {kFirstButton, 0, 0, fw - 1, fh - 1, PointF(0, 0), PointF(0, fh - 1), {kUpdownUp, kUpdownUpSize}, 0, 0};
-        second = {
-            kSecondButton, 0, fh, fw - 1, fh - 1, PointF(0, fh), PointF(0, h), {kUpdownDown, kUpdownDownSize}, 0, fh};
+        first = {kFirstButton, firstOutline, PointF(0, 0), PointF(0, fh - 1), {kUpdownUp, kUpdownUpSize}, {0, 0}};
+        second = {kSecondButton, Gdiplus::RectF(0, fh, fw - 1, fh - 1), PointF(0, fh),
+                  PointF(0, h),  {kUpdownDown, kUpdownDownSize},        PointF(0, fh)};
     }
     for (const Button* button : {&first, &second}) {
         const bool lit = (hover || pressed) && active == button->code;
