@@ -17,16 +17,16 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@bash scripts/run-app.sh $(BUILD)/mob-editor.exe $(BUILD)/screenshot.png
+	@bash scripts/run-app.sh $(BUILD)/mob-editor.exe $(BUILD)/screenshot.png "MC - Mobwright - Veltrane"
 
 gallery: build
-	@bash scripts/run-app.sh $(BUILD)/control-gallery.exe $(BUILD)/gallery.png
+	@bash scripts/run-app.sh $(BUILD)/control-gallery.exe $(BUILD)/gallery.png "Control Gallery"
 
 test: build
 	cd $(BUILD) && ../scripts/with-display-if-needed ctest --output-on-failure -j 1
 
 bench: build
-	@scripts/with-display-if-needed scripts/wine-run $(BUILD)/mob-bench.exe
+	@scripts/with-display-if-needed scripts/wine-run $(BUILD)/mob-bench.exe | tee $(BUILD)/bench.txt
 
 soak: build
 	@scripts/with-display-if-needed scripts/wine-run $(BUILD)/test_soak.exe

@@ -1,0 +1,39 @@
+#pragma once
+// Painting a control off screen: its look is drawn with GDI+ on a memory DC that holds
+// the skin background under it, and the finished picture goes to the screen in one blit,
+// so the window's skin shows through wherever the look draws nothing.
+#include <windows.h>
+
+#include <functional>
+
+class GxGraphics;
+
+namespace skin {
+
+// Magenta: pixels of this colour are left out of a keyed copy.
+inline constexpr COLORREF kKeyColour = RGB(255, 0, 255);
+
+struct OffscreenTarget {
+    // Copy to the whole-window DC (borders included) rather than the client DC.
+    bool wholeWindow = false;
+    // A DC the caller holds (a paint DC), used instead of getting one; the caller keeps it.
+    HDC dc = nullptr;
+    // Where the picture's top-left corner lands on the target.
+    POINT at = {0, 0};
+    // TransparentBlt keyed on magenta instead of BitBlt.
+    bool keyed = false;
+    // Left out of the target's clip before copying (window or client coordinates).
+    bool excludeGiven = false;
+    RECT exclude = {0, 0, 0, 0};
+};
+
+// What a look draws: a surface over the memory DC, and the memory DC itself for GDI work
+// (it already holds the background). The surface is flushed and deleted before the copy.
+using OffscreenDraw = std::function<void(GxGraphics& surface, HDC memoryDC)>;
+
+// Composes the background under `area` (as ComposeSkinBackground takes it), draws on it,
+// copies area's size to the target and releases everything it made. False, painting
+// nothing, when no background can be composed (the window belongs to no skinned window).
+bool PaintOffscreen(HWND window, const RECT& area, const OffscreenTarget& target, const OffscreenDraw& draw);
+
+}  // namespace skin

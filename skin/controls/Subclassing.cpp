@@ -1,0 +1,25 @@
+#include "skin/controls/Subclassing.h"
+
+namespace skin {
+
+WNDPROC SubclassControl(HWND control, WNDPROC skinProc, int entryIndex, int parentIndex) {
+    if (!control || !skinProc) return nullptr;
+    SetPropInt(control, kPropListIndex, entryIndex);
+    SetPropInt(control, kPropOwnerIndex, parentIndex);
+    // Stored before the swap: nothing may reach skinProc without a procedure to chain to.
+    SetPropValue(control, kPropPreviousProc, static_cast<uintptr_t>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
+
+    SetLastError(0);
+    const LONG_PTR previous = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(skinProc));
+    if (previous == 0 && GetLastError() != 0) {
+        RemovePropValue(control, kPropListIndex);
+        RemovePropValue(control, kPropOwnerIndex);
+        RemovePropValue(control, kPropPreviousProc);
+        return nullptr;
+    }
+    // The swap's own answer is what the skin must chain to.
+    SetPropValue(control, kPropPreviousProc, static_cast<uintptr_t>(previous));
+    return reinterpret_cast<WNDPROC>(previous);
+}
+
+}  // namespace skin
