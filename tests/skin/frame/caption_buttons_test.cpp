@@ -21,8 +21,8 @@ TEST_F(CaptionButtons, FiveButtonsMakeA149PixelStripOnA27PixelPitch) {
     const int index = skinned(MakeFrameWindow(400, 300, WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
     ASSERT_EQ(index, 1);
     const SkinnedWindow& r = record(index);
-    EXPECT_EQ(IdsOf(r), (std::vector<int>{kCaptionHelp, kCaptionMenu, kCaptionMinimize, kCaptionMaximize,
-                                          kCaptionClose}));
+    EXPECT_EQ(IdsOf(r),
+              (std::vector<int>{kCaptionHelp, kCaptionMenu, kCaptionMinimize, kCaptionMaximize, kCaptionClose}));
     EXPECT_EQ(r.buttonsWidth, 149);
     EXPECT_EQ(r.buttonsHeight, 22);
     EXPECT_EQ(r.buttonsLeft, 400 - 149 + 1);

@@ -22,9 +22,7 @@ struct PaintCall {
     int button;
     std::optional<int> pressed;
     std::optional<int> alpha;
-    bool operator==(const PaintCall& o) const {
-        return button == o.button && pressed == o.pressed && alpha == o.alpha;
-    }
+    bool operator==(const PaintCall& o) const { return button == o.button && pressed == o.pressed && alpha == o.alpha; }
 };
 
 std::vector<PaintCall> g_paints;  // single paints of caption buttons, composition excluded
@@ -349,7 +347,8 @@ protected:
         FrameProc::TearDown();
     }
     HBRUSH ask(UINT message, HWND control) {
-        return reinterpret_cast<HBRUSH>(send(message, reinterpret_cast<WPARAM>(dc_), reinterpret_cast<LPARAM>(control)));
+        return reinterpret_cast<HBRUSH>(
+            send(message, reinterpret_cast<WPARAM>(dc_), reinterpret_cast<LPARAM>(control)));
     }
 
     HWND label_ = nullptr;

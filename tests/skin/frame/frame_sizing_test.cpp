@@ -24,13 +24,13 @@ TEST(FrameZones, EdgesKeepClearOfTheCornerSquares) {
         WPARAM command;
     };
     const Case cases[] = {
-        {5, 2, SC_SIZE + WMSZ_TOPLEFT},       {2, 5, SC_SIZE + WMSZ_TOPLEFT},
-        {10, 10, SC_SIZE + WMSZ_TOPLEFT},     {11, 2, SC_SIZE + WMSZ_TOP},
-        {3, 11, SC_SIZE + WMSZ_LEFT},         {3, 289, SC_SIZE + WMSZ_LEFT},
-        {3, 290, SC_SIZE + WMSZ_BOTTOMLEFT},  {4, 150, 0},
-        {397, 150, SC_SIZE + WMSZ_RIGHT},     {396, 150, 0},
-        {200, 3, SC_SIZE + WMSZ_TOP},         {200, 4, 0},
-        {200, 297, SC_SIZE + WMSZ_BOTTOM},    {389, 297, SC_SIZE + WMSZ_BOTTOM},
+        {5, 2, SC_SIZE + WMSZ_TOPLEFT},         {2, 5, SC_SIZE + WMSZ_TOPLEFT},
+        {10, 10, SC_SIZE + WMSZ_TOPLEFT},       {11, 2, SC_SIZE + WMSZ_TOP},
+        {3, 11, SC_SIZE + WMSZ_LEFT},           {3, 289, SC_SIZE + WMSZ_LEFT},
+        {3, 290, SC_SIZE + WMSZ_BOTTOMLEFT},    {4, 150, 0},
+        {397, 150, SC_SIZE + WMSZ_RIGHT},       {396, 150, 0},
+        {200, 3, SC_SIZE + WMSZ_TOP},           {200, 4, 0},
+        {200, 297, SC_SIZE + WMSZ_BOTTOM},      {389, 297, SC_SIZE + WMSZ_BOTTOM},
         {390, 297, SC_SIZE + WMSZ_BOTTOMRIGHT}, {390, 2, SC_SIZE + WMSZ_TOPRIGHT},
         {399, 299, SC_SIZE + WMSZ_BOTTOMRIGHT}, {200, 150, 0},
     };
