@@ -79,8 +79,7 @@ void StartProgram() {
 void OnFormCreated(HWND form) {
     skin::SkinEngine* engine = skin::SkinEngine::Current();
     if (!engine || !form) return;
-    engine->setBackground("", skin::ByteView(kBackground, kBackgroundSize), COLORREF{0}, kSilver,
-                          kBackgroundImageMode);
+    engine->setBackground("", skin::ByteView(kBackground, kBackgroundSize), COLORREF{0}, kSilver, kBackgroundImageMode);
     engine->setOptions(1, kEditorVeilAlpha, std::nullopt);
 
     skin::SkinWindowArgs args;

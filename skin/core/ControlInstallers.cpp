@@ -1,11 +1,23 @@
 #include "skin/core/ControlInstallers.h"
 
+#include "skin/controls/ButtonSkin.h"
+#include "skin/controls/HeaderSkin.h"
+#include "skin/controls/ListSkin.h"
+#include "skin/controls/ProgressSkin.h"
+#include "skin/controls/TrackBarSkin.h"
+#include "skin/controls/UpDownSkin.h"
+
 namespace skin {
 
-// Each control family adds its installer call here, in the order the header gives.
 void RunControlInstallers(int recordIndex, HWND parent) {
-    (void)recordIndex;
-    (void)parent;
+    InstallPushButtonSkin(recordIndex, parent);
+    InstallCheckRadioSkin(recordIndex, parent);
+    // Edit and combo boxes come here once their skin lands.
+    InstallTrackBarSkin(recordIndex, parent);
+    InstallProgressSkin(recordIndex, parent);
+    InstallListSkin(recordIndex, parent);
+    InstallUpDownSkin(recordIndex, parent);
+    InstallHeaderSkin(recordIndex, parent);
 }
 
 }  // namespace skin

@@ -258,8 +258,8 @@ int AddSubWindow(SkinEngine&, HWND window, std::optional<int> selfPainted, COLOR
     entry = record ? record->subWindows.at(entryIndex) : nullptr;
     if (!entry || entry->hwnd != window) return 0;
     entry->needsRebuild = 1;
-    entry->previousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubWindowProc)));
+    entry->previousProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubWindowProc)));
     SetPropHandle(window, kPropPreviousProc, entry->previousProc);
     SetPropInt(window, kPropListIndex, entryIndex);
     SetPropInt(window, kPropOwnerIndex, recordIndex);

@@ -33,8 +33,8 @@ void LayoutCaptionButtons(SkinEngine&, int index) {
     const float y0 = static_cast<float>(record->buttonsTop + 1);
     record->captionButtons.forEach([&](int number, CaptionButton& button) {
         const float width = button.id == kCaptionClose ? kCloseButtonWidth : kCaptionButtonWidth;
-        button.hitRect = FloatRect{x0 + static_cast<float>(kCaptionButtonPitch * (number - 1)), y0, width,
-                                   kCaptionButtonHeight};
+        button.hitRect =
+            FloatRect{x0 + static_cast<float>(kCaptionButtonPitch * (number - 1)), y0, width, kCaptionButtonHeight};
         if (record->toolTip) record->toolTip->NewToolRect(number, TruncatedRect(button.hitRect));
     });
 }

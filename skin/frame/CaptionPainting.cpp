@@ -21,8 +21,8 @@ namespace {
 
 constexpr int kIconSize = 17;
 constexpr int kIconLeft = 6;
-constexpr int kTextOffset = 20;   // from the icon's left edge
-constexpr int kTextGap = 10;      // between the title text and the caption buttons
+constexpr int kTextOffset = 20;                // from the icon's left edge
+constexpr int kTextGap = 10;                   // between the title text and the caption buttons
 constexpr float kCloseCornerDiameter = 10.0f;  // the window's corner, radius 5
 constexpr COLORREF kRed = 0x0000FF;
 

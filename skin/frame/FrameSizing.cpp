@@ -82,9 +82,9 @@ void LayoutStripItems(SkinEngine& engine, int index) {
     RECT client = {};
     GetClientRect(record->hwnd, &client);
     const float border = static_cast<float>(engine.frameBorder);
-    record->stripRect = FloatRect{border, static_cast<float>(client.bottom - record->stripHeight) - border - 1.0f,
-                                  static_cast<float>(client.right) - 2.0f * border,
-                                  static_cast<float>(record->stripHeight)};
+    record->stripRect =
+        FloatRect{border, static_cast<float>(client.bottom - record->stripHeight) - border - 1.0f,
+                  static_cast<float>(client.right) - 2.0f * border, static_cast<float>(record->stripHeight)};
     const FloatRect strip = record->stripRect;
     float x = strip.x;
     record->stripItems.forEach([&](int, StripItem& item) {

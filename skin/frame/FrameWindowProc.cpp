@@ -69,9 +69,7 @@ bool HasClass(HWND window, const char* className) {
 
 bool ColourAnswersOn() { return SkinControls && SkinTranslucentEdits; }
 
-LRESULT Answer(const FrameMessage& m, HBRUSH brush) {
-    return brush ? reinterpret_cast<LRESULT>(brush) : m.passOn();
-}
+LRESULT Answer(const FrameMessage& m, HBRUSH brush) { return brush ? reinterpret_cast<LRESULT>(brush) : m.passOn(); }
 
 LRESULT OnQuit(const FrameMessage& m) {
     // The token is cleared, so the engine's destruction does not shut the library down again.
