@@ -10,7 +10,7 @@
 #include "graphics/GxGraphics.h"
 #include "graphics/GxPath.h"
 #include "graphics/GxPenBrush.h"
-#include "skin/controls/WindowDC.h"
+#include "skin/controls/ListChildWindows.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
 #include "skin/draw/Backgrounds.h"
@@ -43,30 +43,6 @@ RECT ClientRect(HWND window) {
     RECT rect = {};
     GetClientRect(window, &rect);
     return rect;
-}
-
-// Where a child lies in its parent's client area; a taken-over top-level window (which
-// is never clipped out of another's DC) gives an empty rectangle.
-RECT ChildRectInParent(HWND child) {
-    if (FindSkinnedWindow(child)) return RECT{};
-    RECT rect = {};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-// The window's client DC with every visible child clipped out, except those that show
-// their parent through themselves.
-WindowDC ClientDCWithoutChildren(HWND window) {
-    WindowDC dc = WindowDC::Client(window);
-    if (!dc) return dc;
-    for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
-         child = FindWindowExA(window, child, nullptr, nullptr)) {
-        if (!IsWindowVisible(child) || (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) continue;
-        const RECT r = ChildRectInParent(child);
-        ExcludeClipRect(dc.get(), r.left, r.top, r.right, r.bottom);
-    }
-    return dc;
 }
 
 bool StrokeRoundRect(GxGraphics& surface, float x, float y, float width, float height, int corner,
@@ -135,7 +111,7 @@ void PaintSubWindow(int recordIndex, int entryIndex, HDC dc) {
     if (dc) {
         BitBlt(dc, 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
     } else {
-        const WindowDC screen = ClientDCWithoutChildren(window);
+        const WindowDC screen = GetClientDCWithoutChildren(window);
         if (screen) BitBlt(screen.get(), 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
     }
     // Painting sent messages (the caption's text): the entry is looked up again.
@@ -151,7 +127,7 @@ void RepaintSubWindow(int recordIndex, int entryIndex, HWND window, HDC) {
         ComposedBackground background(window, rect);
         if (!background) return;
         PaintDecoration(recordIndex, entryIndex, background.dc(), rect);
-        const WindowDC screen = ClientDCWithoutChildren(window);
+        const WindowDC screen = GetClientDCWithoutChildren(window);
         if (screen) BitBlt(screen.get(), 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
     }
     InvalidateTransparentChildren(window);
