@@ -58,8 +58,9 @@ const GalleryControl kControls[] = {
     {0, "Static", "上下按钮：竖直 / 水平 · Up-down", kLabel, 0, 570, 248, 310, 16, false},
     {kIdUpDownBuddy, "Edit", "20", kBuddy, 0, 570, 266, 100, 24, false},
     {kIdUpDown, UPDOWN_CLASSA, "", kUpDown, 0, 670, 266, 18, 24, false},
-    {kIdUpDownHorzBuddy, "Edit", "3", kBuddy, 0, 700, 266, 100, 24, false},
-    {kIdUpDownHorz, UPDOWN_CLASSA, "", kUpDown | UDS_HORZ, 0, 800, 266, 36, 24, false},
+    // Aligned by hand: aligning to the buddy would squeeze the horizontal arrows into a sliver.
+    {kIdUpDownHorzBuddy, "Edit", "3", kBuddy, 0, 700, 266, 92, 24, false},
+    {kIdUpDownHorz, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_HORZ, 0, 794, 266, 40, 24, false},
 
     // The group box, registered as a sub-window, and what it holds.
     {kIdGroupBox, "Button", "分组框 · Group box", BS_GROUPBOX | BS_LEFT, 0, 570, 304, 310, 300, false},
