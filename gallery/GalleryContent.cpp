@@ -18,22 +18,26 @@ struct Mob {
     const char* damage;
 };
 const Mob kMobs[] = {
-    {"僵尸 Zombie", "20", "3"},       {"骷髅 Skeleton", "20", "2"}, {"苦力怕 Creeper", "20", "49"},
-    {"蜘蛛 Spider", "16", "2"},       {"末影人 Enderman", "40", "7"}, {"烈焰人 Blaze", "20", "6"},
+    {"僵尸 Zombie", "20", "3"},
+    {"骷髅 Skeleton", "20", "2"},
+    {"苦力怕 Creeper", "20", "49"},
+    {"蜘蛛 Spider", "16", "2"},
+    {"末影人 Enderman", "40", "7"},
+    {"烈焰人 Blaze", "20", "6"},
     {"凋灵骷髅 Wither Skeleton", "20", "8"},
 };
 
-const char* const kGear[] = {"钻石剑 DIAMOND_SWORD", "铁头盔 IRON_HELMET", "弓 BOW",     "金苹果 GOLDEN_APPLE",
-                             "末影珍珠 ENDER_PEARL",  "烈焰棒 BLAZE_ROD",  "三叉戟 TRIDENT"};
+const char* const kGear[] = {"钻石剑 DIAMOND_SWORD", "铁头盔 IRON_HELMET", "弓 BOW",        "金苹果 GOLDEN_APPLE",
+                             "末影珍珠 ENDER_PEARL", "烈焰棒 BLAZE_ROD",   "三叉戟 TRIDENT"};
 
 struct Swatch {
     const char* name;
     COLORREF colour;
 };
 const Swatch kBlocks[] = {
-    {"草方块 Grass", RGB(96, 160, 64)},   {"泥土 Dirt", RGB(134, 96, 67)},    {"石头 Stone", RGB(128, 128, 128)},
-    {"沙子 Sand", RGB(219, 207, 163)},    {"钻石矿 Diamond ore", RGB(92, 219, 213)},
-    {"红石 Redstone", RGB(200, 30, 30)},  {"青金石 Lapis", RGB(38, 67, 156)}, {"黑曜石 Obsidian", RGB(20, 18, 30)},
+    {"草方块 Grass", RGB(96, 160, 64)}, {"泥土 Dirt", RGB(134, 96, 67)},           {"石头 Stone", RGB(128, 128, 128)},
+    {"沙子 Sand", RGB(219, 207, 163)},  {"钻石矿 Diamond ore", RGB(92, 219, 213)}, {"红石 Redstone", RGB(200, 30, 30)},
+    {"青金石 Lapis", RGB(38, 67, 156)}, {"黑曜石 Obsidian", RGB(20, 18, 30)},
 };
 
 const char* const kSlots[] = {"主手 HAND", "副手 OFFHAND", "头 HEAD", "胸 CHEST", "腿 LEGS", "脚 FEET"};

@@ -65,8 +65,7 @@ const GalleryControl kControls[] = {
     // The group box, registered as a sub-window, and what it holds.
     {kIdGroupBox, "Button", "分组框 · Group box", BS_GROUPBOX | BS_LEFT, 0, 570, 304, 310, 300, false},
     {kIdGroupLabel, "Static", "怪物名字：", kLabel, 0, 14, 30, 70, 16, true},
-    {kIdGroupEdit, "Edit", "僵尸王", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_STATICEDGE, 86, 26, 206, 24,
-     true},
+    {kIdGroupEdit, "Edit", "僵尸王", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_STATICEDGE, 86, 26, 206, 24, true},
     {kIdGroupCheck, "Button", "燃烧免疫 · Fire immune", BS_AUTOCHECKBOX | WS_TABSTOP, 0, 14, 60, 276, 22, true},
     {kIdGroupRadioDay, "Button", "白天出没", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 0, 14, 88, 130, 22, true},
     {kIdGroupRadioNight, "Button", "夜晚出没", BS_AUTORADIOBUTTON, 0, 150, 88, 130, 22, true},

@@ -71,8 +71,8 @@ bool CreateControls(HWND gallery, const GalleryState& state) {
         if (!parent) return false;
         const int id = c.id ? c.id : nextLabelId++;
         const int width = IsLabel(c) ? LabelWidth(c, state.font.get()) : c.width;
-        HWND control = CreateWindowExA(c.exStyle, c.className, c.text, WS_CHILD | WS_VISIBLE | c.style, c.x, c.y,
-                                       width, c.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        HWND control = CreateWindowExA(c.exStyle, c.className, c.text, WS_CHILD | WS_VISIBLE | c.style, c.x, c.y, width,
+                                       c.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                        GetModuleHandleA(nullptr), nullptr);
         if (!control) return false;
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(state.font.get()), FALSE);

@@ -45,8 +45,8 @@ RECT ClientRect(HWND window) {
     return rect;
 }
 
-bool StrokeRoundRect(GxGraphics& surface, float x, float y, float width, float height, int corner,
-                     COLORREF colour, int alpha) {
+bool StrokeRoundRect(GxGraphics& surface, float x, float y, float width, float height, int corner, COLORREF colour,
+                     int alpha) {
     GxPath path;
     GxPen pen;
     if (!path.CreatePath() || !pen.CreatePen1(RgbToArgb(colour, alpha, true), 1.0f)) return false;

@@ -177,8 +177,8 @@ LRESULT OnNcDestroy(const SubWindowMessage& m) {
 }  // namespace
 
 LRESULT CALLBACK SubWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const SubWindowMessage m{window,  message, wParam, lParam, GetPropInt(window, kPropOwnerIndex),
-                             GetPropInt(window, kPropListIndex)};
+    const SubWindowMessage m{
+        window, message, wParam, lParam, GetPropInt(window, kPropOwnerIndex), GetPropInt(window, kPropListIndex)};
     // A window whose entry is gone behaves as if it had never been registered.
     if (!m.entry()) return m.passOn();
     switch (message) {

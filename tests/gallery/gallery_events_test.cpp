@@ -90,11 +90,21 @@ void Leave(HWND control) { SendMessageA(control, WM_MOUSELEAVE, 0, 0); }
 
 void Drive(HWND control, int kind) {
     switch (kind) {
-        case 0: Hover(control); break;
-        case 1: Focus(control); break;
-        case 2: Scroll(control); break;
-        case 3: Click(control); break;
-        default: Leave(control); break;
+        case 0:
+            Hover(control);
+            break;
+        case 1:
+            Focus(control);
+            break;
+        case 2:
+            Scroll(control);
+            break;
+        case 3:
+            Click(control);
+            break;
+        default:
+            Leave(control);
+            break;
     }
     PumpMessages();
 }

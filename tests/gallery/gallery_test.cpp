@@ -16,14 +16,22 @@ enum class Family { Button, Edit, Combo, List, TrackBar, Progress, UpDown, Heade
 
 const char* Name(Family family) {
     switch (family) {
-        case Family::Button: return "buttonControls";
-        case Family::Edit: return "editControls";
-        case Family::Combo: return "comboControls";
-        case Family::List: return "listControls";
-        case Family::TrackBar: return "trackBarControls";
-        case Family::Progress: return "progressControls";
-        case Family::UpDown: return "upDownControls";
-        case Family::Header: return "headerControls";
+        case Family::Button:
+            return "buttonControls";
+        case Family::Edit:
+            return "editControls";
+        case Family::Combo:
+            return "comboControls";
+        case Family::List:
+            return "listControls";
+        case Family::TrackBar:
+            return "trackBarControls";
+        case Family::Progress:
+            return "progressControls";
+        case Family::UpDown:
+            return "upDownControls";
+        case Family::Header:
+            return "headerControls";
     }
     return "?";
 }
@@ -39,14 +47,22 @@ int Occurrences(const skin::OneBasedList<Entry>& list, HWND window) {
 std::pair<int, int> FindIn(const skin::SkinnedWindow& record, Family family, HWND window) {
     auto in = [window](const auto& list) { return std::make_pair(Occurrences(list, window), list.findWindow(window)); };
     switch (family) {
-        case Family::Button: return in(record.buttonControls);
-        case Family::Edit: return in(record.editControls);
-        case Family::Combo: return in(record.comboControls);
-        case Family::List: return in(record.listControls);
-        case Family::TrackBar: return in(record.trackBarControls);
-        case Family::Progress: return in(record.progressControls);
-        case Family::UpDown: return in(record.upDownControls);
-        case Family::Header: return in(record.headerControls);
+        case Family::Button:
+            return in(record.buttonControls);
+        case Family::Edit:
+            return in(record.editControls);
+        case Family::Combo:
+            return in(record.comboControls);
+        case Family::List:
+            return in(record.listControls);
+        case Family::TrackBar:
+            return in(record.trackBarControls);
+        case Family::Progress:
+            return in(record.progressControls);
+        case Family::UpDown:
+            return in(record.upDownControls);
+        case Family::Header:
+            return in(record.headerControls);
     }
     return {0, 0};
 }
@@ -149,7 +165,8 @@ TEST_F(Gallery, EveryControlIsInItsFamilyListOnce) {
     for (const Expectation& expected : kSkinned) {
         HWND control = item(expected.id);
         if (expected.childClass) control = ChildOfClass(control, expected.childClass);
-        ASSERT_NE(control, nullptr) << "control " << expected.id << " " << (expected.childClass ? expected.childClass : "");
+        ASSERT_NE(control, nullptr) << "control " << expected.id << " "
+                                    << (expected.childClass ? expected.childClass : "");
         const auto [occurrences, index] = FindIn(*record(), expected.family, control);
         const std::string what = std::string(Name(expected.family)) + ", control " + std::to_string(expected.id) +
                                  (expected.childClass ? std::string(" / ") + expected.childClass : std::string());

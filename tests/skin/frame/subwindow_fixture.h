@@ -97,8 +97,8 @@ public:
     static constexpr COLORREF kBackground = RGB(200, 60, 40);
 
     explicit SkinnedPopup(int width = 320, int height = 240) : width_(width), height_(height) {
-        hwnd_ = CreateWindowExA(0, PopupClass(), "popup", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width,
-                                height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        hwnd_ = CreateWindowExA(0, PopupClass(), "popup", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         HDC screen = GetDC(nullptr);
         dc_ = CreateCompatibleDC(screen);
         bitmap_ = CreateCompatibleBitmap(screen, width, height);
@@ -129,8 +129,8 @@ public:
     int index() const { return skin::FindSkinnedWindow(hwnd_); }
     skin::SkinnedWindow& record() const { return *skin::GetSkinnedWindow(index()); }
 
-    HWND child(HWND parent, const char* className, const char* text, DWORD style, int x, int y, int width,
-               int height, int id = 0) const {
+    HWND child(HWND parent, const char* className, const char* text, DWORD style, int x, int y, int width, int height,
+               int id = 0) const {
         return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
                                parent ? parent : hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleA(nullptr), nullptr);
