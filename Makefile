@@ -17,10 +17,10 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@bash scripts/run-app.sh $(BUILD)/mob-editor.exe $(BUILD)/screenshot.png
+	@bash scripts/run-app.sh $(BUILD)/mob-editor.exe $(BUILD)/screenshot.png "MC - Mobwright - Veltrane"
 
 gallery: build
-	@bash scripts/run-app.sh $(BUILD)/control-gallery.exe $(BUILD)/gallery.png
+	@bash scripts/run-app.sh $(BUILD)/control-gallery.exe $(BUILD)/gallery.png "Control Gallery"
 
 test: build
 	cd $(BUILD) && ../scripts/with-display-if-needed ctest --output-on-failure -j 1

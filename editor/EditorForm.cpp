@@ -63,7 +63,7 @@ HWND CreateControl(HWND form, const ControlSpec& c, const FormState& state) {
     switch (c.kind) {
         case ControlKind::Label:
         case ControlKind::NoteLabel:
-            style |= SS_LEFT;
+            style |= SS_LEFTNOWORDWRAP;  // a label never breaks into a second line
             if (c.kind == ControlKind::NoteLabel) font = state.noteFont.get();
             break;
         case ControlKind::Edit:

@@ -67,8 +67,8 @@ COLORREF AverageImageColour(ByteView picture, int samples, int marginX, int marg
         blue += pixel & 0xFF;
     }
     const uint64_t count = static_cast<uint64_t>(samples);
-    return 0xFF000000u | RGB(static_cast<BYTE>(red / count), static_cast<BYTE>(green / count),
-                             static_cast<BYTE>(blue / count));
+    return 0xFF000000u |
+           RGB(static_cast<BYTE>(red / count), static_cast<BYTE>(green / count), static_cast<BYTE>(blue / count));
 }
 
 std::vector<uint8_t> BuildFadedImage(ByteView picture, int fade, bool fadeGiven, COLORREF colour, bool keepRightFade,

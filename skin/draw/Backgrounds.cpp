@@ -22,10 +22,10 @@ constexpr int kMaxAncestorDepth = 1024;
 
 // Where the background behind a window comes from.
 struct SourceSearch {
-    int record = 0;           // registry index
-    int subWindow = 0;        // index in the record's subWindows
-    HWND container = nullptr; // window holding its own background in "Wxk_Cj"
-    bool topLevel = false;    // the window lies directly on the record's window
+    int record = 0;            // registry index
+    int subWindow = 0;         // index in the record's subWindows
+    HWND container = nullptr;  // window holding its own background in "Wxk_Cj"
+    bool topLevel = false;     // the window lies directly on the record's window
 };
 
 bool CarriesOwnBackground(HWND window) { return GetPropInt(window, kPropOwnBackground) == 1; }

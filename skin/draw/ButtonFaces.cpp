@@ -78,8 +78,8 @@ private:
         if (!grey.IsEmpty()) g_.FillRectangleI(grey, 0, 0, w_, h_);
 
         GxPath border = outline(0, 0, -1, -1);
-        GxLinearGradientBrush sheen = vertical(0, 0, static_cast<float>(h_), Translucent(kWhite, 50),
-                                               Translucent(kWhite, 50));
+        GxLinearGradientBrush sheen =
+            vertical(0, 0, static_cast<float>(h_), Translucent(kWhite, 50), Translucent(kWhite, 50));
         const ARGB colours[] = {Translucent(kWhite, 50), Translucent(kBlack, 10), Translucent(kWhite, 50)};
         const float positions[] = {0.0f, 0.6f, 1.0f};
         if (!sheen.IsEmpty()) sheen.SetLinePresetBlend(colours, positions, 3);
@@ -109,8 +109,8 @@ private:
         }
 
         if (state & ODS_SELECTED) {
-            fill(outline(2, 2, -3, -3),
-                 vertical(2, 2, static_cast<float>(h_ - 2), Translucent(SkinThemeColour, 60), Translucent(kWhite, 100)));
+            fill(outline(2, 2, -3, -3), vertical(2, 2, static_cast<float>(h_ - 2), Translucent(SkinThemeColour, 60),
+                                                 Translucent(kWhite, 100)));
         }
     }
 

@@ -51,4 +51,19 @@ TEST(GetWindowClassName, GivesTheRegisteredName) {
     EXPECT_EQ("", skin::GetWindowClassName(nullptr));
 }
 
+TEST(InvalidateVisibleChildren, InvalidatesEveryVisibleChildAndNoHiddenOne) {
+    Window parent("STATIC", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    Window shown("STATIC", WS_CHILD | WS_VISIBLE, 0, 0, 40, 40, parent.get());
+    Window second("STATIC", WS_CHILD | WS_VISIBLE, 50, 50, 40, 40, parent.get());
+    Window hidden("STATIC", WS_CHILD, 0, 50, 40, 40, parent.get());
+    for (HWND w : {parent.get(), shown.get(), second.get(), hidden.get()}) ValidateRect(w, nullptr);
+    skin::InvalidateVisibleChildren(parent.get());
+    RECT update = {};
+    EXPECT_TRUE(GetUpdateRect(shown.get(), &update, FALSE));
+    EXPECT_EQ(40, update.right - update.left);  // the whole child
+    EXPECT_TRUE(GetUpdateRect(second.get(), &update, FALSE));
+    EXPECT_FALSE(GetUpdateRect(hidden.get(), &update, FALSE));
+    skin::InvalidateVisibleChildren(nullptr);  // nothing to do, nothing to crash
+}
+
 }  // namespace

@@ -1,0 +1,106 @@
+#pragma once
+// A hand-built skinned window for drawing tests: a real popup, its record in the registry
+// and a composed background whose every pixel tells where it lies.
+#include <windows.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "skin/core/Properties.h"
+#include "skin/core/SkinRegistry.h"
+
+namespace draw_test {
+
+// The background's pixel at (x, y): red and green encode the position.
+constexpr COLORREF PatternAt(int x, int y) { return RGB(x & 0xFF, y & 0xFF, 0x40); }
+
+// A 32-bit DIB on a memory DC, filled by a colour function of the position.
+class PatternDC {
+public:
+    template <class F>
+    PatternDC(int width, int height, F colourAt) {
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        dc_ = CreateCompatibleDC(nullptr);
+        previous_ = SelectObject(dc_, bitmap_);
+        auto* pixels = static_cast<DWORD*>(bits);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const COLORREF c = colourAt(x, y);
+                pixels[y * width + x] = 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+            }
+    }
+    ~PatternDC() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    PatternDC(const PatternDC&) = delete;
+    PatternDC& operator=(const PatternDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HBITMAP bitmap_ = nullptr;
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+// A visible 300 x 200 borderless popup at (0, 0), registered with the pattern background.
+class SkinnedTestWindow {
+public:
+    SkinnedTestWindow() : background_(300, 200, PatternAt) {
+        hwnd_ = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+        auto record = std::make_unique<skin::SkinnedWindow>();
+        record->hwnd = hwnd_;
+        record->backgroundDC = background_.get();
+        index_ = skin::AppendSkinnedWindow(std::move(record));
+        skin::SetPropInt(hwnd_, skin::kPropListIndex, index_);
+    }
+    ~SkinnedTestWindow() {
+        skin::RemoveSkinnedWindow(skin::FindSkinnedWindow(hwnd_));
+        DestroyWindow(hwnd_);  // children go with it
+    }
+    SkinnedTestWindow(const SkinnedTestWindow&) = delete;
+    SkinnedTestWindow& operator=(const SkinnedTestWindow&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    int index() const { return index_; }
+    skin::SkinnedWindow& record() const { return *skin::GetSkinnedWindow(index_); }
+
+    HWND child(HWND parent, const char* className, DWORD style, int x, int y, int w, int h) const {
+        return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    }
+    // Lists a window in the record's sub-windows with a veil.
+    skin::SubWindowEntry& addSubWindow(HWND window, COLORREF veil, int alpha, int groupFrame = 0) const {
+        int position = record().subWindows.append();
+        skin::SubWindowEntry& entry = *record().subWindows.at(position);
+        entry.hwnd = window;
+        entry.veilColour = veil;
+        entry.veilAlpha = alpha;
+        entry.groupFrame = groupFrame;
+        return entry;
+    }
+
+private:
+    PatternDC background_;
+    HWND hwnd_ = nullptr;
+    int index_ = 0;
+};
+
+// Every channel within tolerance.
+inline bool Near(COLORREF a, COLORREF b, int tolerance = 3) {
+    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
+           std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+}
+
+// c seen through a veil of colour v at alpha a.
+inline COLORREF Veiled(COLORREF c, COLORREF v, int a) {
+    auto mix = [a](int under, int over) { return (under * (255 - a) + over * a) / 255; };
+    return RGB(mix(GetRValue(c), GetRValue(v)), mix(GetGValue(c), GetGValue(v)), mix(GetBValue(c), GetBValue(v)));
+}
+
+}  // namespace draw_test
