@@ -60,8 +60,8 @@ void FinishCombo(ComboEntry&, HWND combo, int, int parentIndex) {
     if (field && SkinTranslucentEdits) InstallEditSkin(parentIndex, field, combo);
 }
 
-const ControlFamily<ComboEntry> kCombos = {"ComboBox",   &SkinnedWindow::comboControls, ComboSkinProc, nullptr,
-                                           PrepareCombo, FinishCombo};
+const ControlFamily<ComboEntry> kCombos = {
+    "ComboBox", &SkinnedWindow::comboControls, ComboSkinProc, nullptr, PrepareCombo, FinishCombo};
 
 std::string ReadWindowText(HWND window) {
     const int length = GetWindowTextLengthA(window);
@@ -160,8 +160,8 @@ void DrawDropButton(GxGraphics& surface, const ComboGeometry& g, bool hover) {
     GxLinearGradientBrush face;
     const Gdiplus::ARGB top = hover ? RgbToArgb(kWhite, 100, true) : RgbToArgb(SkinThemeColour, 30, true);
     const Gdiplus::ARGB bottom = hover ? RgbToArgb(SkinThemeColour, 150, true) : RgbToArgb(SkinThemeColour, 100, true);
-    if (face.CreateLineBrush(Gdiplus::PointF(left + 1, 2), Gdiplus::PointF(left + 1, static_cast<float>(g.buttonHeight)),
-                             top, bottom)) {
+    if (face.CreateLineBrush(Gdiplus::PointF(left + 1, 2),
+                             Gdiplus::PointF(left + 1, static_cast<float>(g.buttonHeight)), top, bottom)) {
         surface.FillPath(face, path);
     }
     DrawArrow(surface, g);
@@ -182,9 +182,7 @@ void DrawSelectedText(GxGraphics& surface, HWND combo, const ComboGeometry& g) {
 
 // --- messages, in the order of the skin's table ---
 
-bool IsHotCombo(const Combo& c) {
-    return c.record->hotIndex == c.entryIndex && c.record->hotKind == kHotKindCombo;
-}
+bool IsHotCombo(const Combo& c) { return c.record->hotIndex == c.entryIndex && c.record->hotKind == kHotKindCombo; }
 
 // The box as it should look now: focus from the entry, hover while it is the hot control.
 void Repaint(const Combo& c, std::optional<bool> focused = std::nullopt) {
