@@ -26,7 +26,7 @@ test: build
 	cd $(BUILD) && ../scripts/with-display-if-needed ctest --output-on-failure -j 1
 
 bench: build
-	@scripts/with-display-if-needed scripts/wine-run $(BUILD)/mob-bench.exe
+	@scripts/with-display-if-needed scripts/wine-run $(BUILD)/mob-bench.exe | tee $(BUILD)/bench.txt
 
 soak: build
 	@scripts/with-display-if-needed scripts/wine-run $(BUILD)/test_soak.exe

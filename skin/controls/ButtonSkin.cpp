@@ -87,8 +87,13 @@ const ControlFamily<ButtonEntry> kCheckAndRadioButtons = {
 
 using Button = SkinnedControl<ButtonEntry>;
 
-bool PaintsItself(const ButtonEntry& entry) {
-    return entry.kind == kButtonKindRadio || entry.kind == kButtonKindCheckBox;
+bool PaintsItself(int kind) { return kind == kButtonKindRadio || kind == kButtonKindCheckBox; }
+
+// Check boxes and radio buttons are painted by the skin alone; the state only matters
+// for hover.
+void PaintOwnLook(HWND window, int kind, UINT itemState) {
+    if (kind == kButtonKindCheckBox) PaintCheckBox(window, itemState);
+    if (kind == kButtonKindRadio) PaintRadioButton(window, itemState);
 }
 
 // --- messages, in the order of the skin's table ---
@@ -103,22 +108,23 @@ LRESULT OnFocus(const Button& b, UINT message, WPARAM wParam, LPARAM lParam) {
     return PassOn(b.window, message, wParam, lParam);
 }
 
-// A null text is an empty caption.
+// A null text is an empty caption. Check boxes and radio buttons draw themselves in
+// the system's look when their text changes and nothing repaints them after, so the skin
+// paints over that at once.
 LRESULT OnSetText(const Button& b, WPARAM wParam, LPARAM lParam) {
     const char* text = reinterpret_cast<const char*>(lParam);
     b.entry->text = text ? text : "";
-    return PassOn(b.window, WM_SETTEXT, wParam, lParam);
+    const int kind = b.entry->kind;
+    const LRESULT result = PassOn(b.window, WM_SETTEXT, wParam, lParam);
+    PaintOwnLook(b.window, kind, 0);
+    return result;
 }
 
 LRESULT OnPaint(const Button& b, WPARAM wParam, LPARAM lParam) {
-    if (!PaintsItself(*b.entry)) return PassOn(b.window, WM_PAINT, wParam, lParam);
+    if (!PaintsItself(b.entry->kind)) return PassOn(b.window, WM_PAINT, wParam, lParam);
     PAINTSTRUCT paint;
     BeginPaint(b.window, &paint);
-    if (b.entry->kind == kButtonKindCheckBox) {
-        PaintCheckBox(b.window, 0);
-    } else {
-        PaintRadioButton(b.window, 0);
-    }
+    PaintOwnLook(b.window, b.entry->kind, 0);
     EndPaint(b.window, &paint);
     return DefWindowProcA(b.window, WM_PAINT, wParam, lParam);
 }
@@ -133,13 +139,9 @@ LRESULT OnEraseBackground(const Button& b, WPARAM wParam) {
 // The system changes the state (and draws its own look); the skin paints over it at once.
 LRESULT OnCheckOrPress(const Button& b, UINT message, WPARAM wParam, LPARAM lParam) {
     const int kind = b.entry->kind;
-    if (kind != kButtonKindRadio && kind != kButtonKindCheckBox) return PassOn(b.window, message, wParam, lParam);
+    if (!PaintsItself(kind)) return PassOn(b.window, message, wParam, lParam);
     PassOn(b.window, message, wParam, lParam);
-    if (kind == kButtonKindRadio) {
-        PaintRadioButton(b.window, ODS_SELECTED);
-    } else {
-        PaintCheckBox(b.window, 0);
-    }
+    PaintOwnLook(b.window, kind, kind == kButtonKindRadio ? ODS_SELECTED : 0);
     return DefWindowProcA(b.window, message, wParam, lParam);
 }
 
@@ -236,13 +238,8 @@ void RepaintButtonState(HWND button, UINT itemState, bool hover) {
             PaintOwnerDrawButton(b.recordIndex, item);
             break;
         }
-        case kButtonKindRadio:
-            PaintRadioButton(button, itemState);
-            break;
-        case kButtonKindCheckBox:
-            PaintCheckBox(button, itemState);
-            break;
         default:
+            PaintOwnLook(button, b.entry->kind, itemState);
             break;
     }
 }

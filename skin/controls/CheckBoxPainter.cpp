@@ -30,9 +30,13 @@ using Gdiplus::PointF;
 bool IsChecked(HWND control) { return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 bool IsHot(UINT itemState) { return (itemState & ODS_HOTLIGHT) != 0; }
 
+// At its own pixel size (the glyphs are 96 dpi, so that is their natural size). The
+// rectangle form is used because the point form drops the top row under Wine's GDI+.
 void DrawPicture(GxGraphics& surface, const unsigned char* bytes, unsigned int size, float x, float y) {
     GxImage picture;
-    if (picture.LoadImageFromStream(bytes, size)) surface.DrawImage(picture, x, y);
+    if (!picture.LoadImageFromStream(bytes, size)) return;
+    surface.DrawImageRect(picture, x, y, static_cast<float>(picture.GetImageWidth()),
+                          static_cast<float>(picture.GetImageHeight()));
 }
 
 GxPath EllipsePath(float x, float y, float width, float height) {

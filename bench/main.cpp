@@ -1,0 +1,196 @@
+// The benchmark: the skinned editor against the same form without the skin, in one run.
+// Prints a table of medians, minima and maxima and one summary line for scripts.
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench/Measure.h"
+#include "editor/EditorForm.h"
+#include "editor/FormLayout.h"
+#include "editor/Startup.h"
+#include "graphics/GxCore.h"
+#include "skin/core/SkinEngine.h"
+#include "skin/core/SkinRegistry.h"
+#include "support/GdiCount.h"
+
+using bench::Figure;
+using bench::Measure;
+
+namespace {
+
+constexpr int kWarmups = 5;
+constexpr int kReps = 50;
+constexpr int kSlowReps = 10;
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+HWND MakeForm(bool skinned) {
+    editor::EditorForm::Options options;
+    if (skinned) options.onCreated = editor::OnFormCreated;
+    options.quitOnDestroy = false;
+    HWND form = editor::EditorForm::Create(GetModuleHandleA(nullptr), options);
+    RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump();
+    return form;
+}
+
+void FullRepaint(HWND form) {
+    RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
+
+void SetAllFields(HWND form, const std::string& text) {
+    const int fields[] = {editor::kIdMobId,      editor::kIdMobType,       editor::kIdDisplayName, editor::kIdHealth,
+                          editor::kIdDamage,     editor::kIdSkill,         editor::kIdEquipmentItem,
+                          editor::kIdDropItem,   editor::kIdOptionName,    editor::kIdOptionValue,
+                          editor::kIdEquipmentSlot};
+    for (int id : fields) SetDlgItemTextA(form, id, text.c_str());
+}
+
+void SetRealMob(HWND form) {
+    struct {
+        int id;
+        const char* text;
+    } values[] = {{editor::kIdMobId, "SkeletonKing"},  {editor::kIdMobType, "WITHER_SKELETON"},
+                  {editor::kIdDisplayName, "骷髅王"},   {editor::kIdHealth, "500"},
+                  {editor::kIdDamage, "12"},            {editor::kIdSkill, "skill{s=Smash} @target ~onTimer:100"},
+                  {editor::kIdEquipmentItem, "KingCrown"}, {editor::kIdEquipmentSlot, "4"},
+                  {editor::kIdDropItem, "diamond 1 0.5"}, {editor::kIdOptionName, "MovementSpeed"},
+                  {editor::kIdOptionValue, "0.3"}};
+    for (const auto& v : values) SetDlgItemTextA(form, v.id, v.text);
+}
+
+double PeakWorkingSetMb() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters))) return 0;
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+}
+
+// Start-up as the program runs it: engine, graphics, pictures, form, handler, first paint.
+Figure MeasureStartup() {
+    Figure f{"startup", {}};
+    for (int i = 0; i < kWarmups + kSlowReps; ++i) {
+        const double start = bench::NowMs();
+        editor::StartProgram();
+        HWND form = MakeForm(true);
+        GdiFlush();
+        const double elapsed = bench::NowMs() - start;
+        DestroyWindow(form);
+        Pump();
+        editor::ExitProgram();
+        if (i >= kWarmups) f.samples.push_back(elapsed);
+    }
+    return f;
+}
+
+}  // namespace
+
+int main() {
+    std::vector<Figure> figures;
+    figures.push_back(MeasureStartup());
+
+    editor::StartProgram();
+    HWND skinned = MakeForm(true);
+    HWND plain = MakeForm(false);
+    SetWindowPos(plain, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    skin::SkinEngine* engine = skin::SkinEngine::Current();
+    const int index = skin::FindSkinnedWindow(skinned);
+
+    Figure repaint = Measure("repaint", kWarmups, kReps, [&] { FullRepaint(skinned); });
+    Figure repaintPlain = Measure("repaint_unskinned", kWarmups, kReps, [&] { FullRepaint(plain); });
+    figures.push_back(repaint);
+    figures.push_back(repaintPlain);
+    const int gdiAfterWarmup = testing_support::LiveGdiObjects();
+
+    if (engine && index > 0) {
+        RECT client;
+        GetClientRect(skinned, &client);
+        HDC dc = GetDC(skinned);
+        figures.push_back(Measure("rebuild", kWarmups, kReps, [&] { engine->rebuildBackground(index, dc, 0); }));
+        ReleaseDC(skinned, dc);
+    }
+
+    // Hover: the pointer arrives on each control from a control of another family.
+    struct HoverCase {
+        const char* name;
+        int control;
+        int from;
+    } hovers[] = {{"hover_edit", editor::kIdMobId, editor::kIdGenerate},
+                  {"hover_button", editor::kIdGenerate, editor::kIdMobId},
+                  {"hover_checkbox", editor::kIdSkillsSwitch, editor::kIdMobId},
+                  {"hover_combo", editor::kIdEquipmentSlot, editor::kIdGenerate}};
+    double hoverWorst = 0;
+    for (const HoverCase& h : hovers) {
+        HWND control = GetDlgItem(skinned, h.control);
+        HWND from = GetDlgItem(skinned, h.from);
+        Figure f = Measure(
+            h.name, kWarmups, kReps, [&] { SendMessageA(control, WM_MOUSEMOVE, 0, Point(5, 5)); },
+            [&] {
+                SendMessageA(from, WM_MOUSEMOVE, 0, Point(5, 5));
+                Pump();
+            });
+        hoverWorst = std::max(hoverWorst, f.median());
+        figures.push_back(f);
+    }
+
+    // One tick of the caption-button fade, with a fade kept going between ticks.
+    RECT client;
+    GetClientRect(skinned, &client);
+    int side = 0;
+    figures.push_back(Measure(
+        "fade_step", kWarmups, kReps, [&] { SendMessageA(skinned, WM_TIMER, reinterpret_cast<WPARAM>(skinned), 0); },
+        [&] {
+            side ^= 1;
+            const int x = client.right - (side ? 20 : 60);
+            SendMessageA(skinned, WM_MOUSEMOVE, 0, Point(x, 10));
+        }));
+    SendMessageA(skinned, WM_MOUSEMOVE, 0, Point(200, 200));
+    Pump();
+
+    // Generate with every switch on.
+    const int switches[] = {editor::kIdSkillsSwitch, editor::kIdEquipmentSwitch, editor::kIdDropsSwitch,
+                            editor::kIdOptionsSwitch};
+    for (int id : switches) SendDlgItemMessageA(skinned, id, BM_CLICK, 0, 0);
+    Pump();
+    HWND button = GetDlgItem(skinned, editor::kIdGenerate);
+    SetRealMob(skinned);
+    figures.push_back(Measure("generate", kWarmups, kReps, [&] { SendMessageA(button, BM_CLICK, 0, 0); }));
+    SetAllFields(skinned, std::string(1 << 20, 'x'));
+    Figure big = Measure("generate_1mb", 1, 3, [&] { SendMessageA(button, BM_CLICK, 0, 0); });
+    figures.push_back(big);
+    SetAllFields(skinned, "");
+    SetDlgItemTextA(skinned, editor::kIdOutput, "");
+    Pump();
+
+    bench::PrintTable(figures);
+    const Figure* rebuild = nullptr;
+    for (const Figure& f : figures)
+        if (f.name == "rebuild") rebuild = &f;
+    const double ratio = repaintPlain.median() > 0 ? repaint.median() / repaintPlain.median() : 0;
+    const int gdiAfterRun = testing_support::LiveGdiObjects();
+    std::printf("repaint_ratio %.2f\n", ratio);
+    std::printf("live GDI objects %d (after warm-up %d), live GDI+ objects %d, peak working set %.1f MB\n",
+                gdiAfterRun, gdiAfterWarmup, GxLiveObjects(), PeakWorkingSetMb());
+    std::printf("bench: repaint_ratio=%.2f hover_ms=%.3f rebuild_ms=%.3f startup_ms=%.3f generate_1mb_ms=%.1f "
+                "gdi_delta=%d\n",
+                ratio, hoverWorst, rebuild ? rebuild->median() : 0.0, figures[0].median(), big.median(),
+                gdiAfterRun - gdiAfterWarmup);
+    std::fflush(stdout);
+
+    DestroyWindow(skinned);
+    DestroyWindow(plain);
+    Pump();
+    editor::ExitProgram();
+    return 0;
+}

@@ -1,0 +1,219 @@
+#include "skin/controls/ListSkin.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "skin/controls/HoverTracking.h"
+#include "skin/controls/ListPainting.h"
+#include "skin/controls/OffscreenPaint.h"
+#include "skin/controls/Subclassing.h"
+#include "skin/draw/WindowQueries.h"
+
+namespace skin {
+namespace {
+
+constexpr char kListBoxClass[] = "ListBox";
+constexpr char kComboBoxClass[] = "ComboBox";
+constexpr char kComboListClass[] = "ComboLBox";
+constexpr char kListViewClass[] = "SysListView32";
+constexpr char kTreeViewClass[] = "SysTreeView32";
+constexpr char kIpAddressClass[] = "SysIPAddress32";
+constexpr char kDateTimeClass[] = "SysDateTimePick32";
+
+// For a list view this bit is LVS_SORTASCENDING; such list views keep their own look.
+constexpr LONG kListViewSkipBit = 0x0010;
+
+// --- installing ---
+
+bool AcceptsListView(HWND control) { return (GetWindowLongA(control, GWL_STYLE) & kListViewSkipBit) == 0; }
+
+// Item texts without a background of their own, so the veiled background shows.
+void FinishListView(ListEntry&, HWND control, int, int) {
+    if (SkinTranslucentEdits) SendMessageA(control, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+}
+
+// The tree paints its background in the key colour, which the content copy leaves out.
+void FinishTreeView(ListEntry&, HWND control, int, int) {
+    if (SkinTranslucentEdits) SendMessageA(control, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(kKeyColour));
+}
+
+const ControlFamily<ListEntry> kListBoxes = {kListBoxClass, &SkinnedWindow::listControls, ListSkinProc};
+const ControlFamily<ListEntry> kComboLists = {kComboListClass, &SkinnedWindow::listControls, ListSkinProc};
+const ControlFamily<ListEntry> kListViews = {
+    kListViewClass, &SkinnedWindow::listControls, ListSkinProc, AcceptsListView, nullptr, FinishListView};
+const ControlFamily<ListEntry> kTreeViews = {
+    kTreeViewClass, &SkinnedWindow::listControls, ListSkinProc, nullptr, nullptr, FinishTreeView};
+const ControlFamily<ListEntry> kIpAddresses = {kIpAddressClass, &SkinnedWindow::listControls, ListSkinProc};
+const ControlFamily<ListEntry> kDateTimePickers = {kDateTimeClass, &SkinnedWindow::listControls, ListSkinProc};
+
+// The list of each combo box, when the list is the combo's own child; a drop-down list
+// that lives elsewhere stays unskinned, and so does an owner-drawn one.
+void InstallComboLists(int parentIndex, HWND parent) {
+    if (!SkinControls || !GetSkinnedWindow(parentIndex)) return;
+    ForEachChildOfClass(parent, kComboBoxClass, [&](HWND combo) {
+        HWND list = FindWindowExA(combo, nullptr, kComboListClass, nullptr);
+        if (!list || (GetWindowLongA(list, GWL_STYLE) & LBS_OWNERDRAWFIXED)) return;
+        InstallControl(kComboLists, parentIndex, list, parent);
+    });
+}
+
+// --- messages, in the order of the skin's table ---
+
+using List = SkinnedControl<ListEntry>;
+
+enum class ListKind { kTree, kListView, kListBox, kComboList, kOther };
+
+ListKind KindOf(HWND window) {
+    const std::string name = GetWindowClassName(window);
+    if (name == kTreeViewClass) return ListKind::kTree;
+    if (name == kListViewClass) return ListKind::kListView;
+    if (name == kListBoxClass) return ListKind::kListBox;
+    if (name == kComboListClass) return ListKind::kComboList;
+    return ListKind::kOther;
+}
+
+bool IsArrowKey(WPARAM key) { return key >= VK_LEFT && key <= VK_DOWN; }
+
+// The see-through content is composed for the current position, so anything that moves
+// it on screen or moves the items inside it needs a whole new paint.
+LRESULT RepaintWhenTranslucent(const List& l, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (SkinTranslucentEdits) InvalidateRect(l.window, nullptr, TRUE);
+    return PassOn(l.window, message, wParam, lParam);
+}
+
+LRESULT OnFocus(const List& l, UINT message, WPARAM wParam, LPARAM lParam) {
+    l.entry->focused = message == WM_SETFOCUS ? 1 : 0;
+    PaintListFrame(l.recordIndex, l.entryIndex);
+    return PassOn(l.window, message, wParam, lParam);
+}
+
+LRESULT OnPaint(const List& l, WPARAM wParam, LPARAM lParam) {
+    PaintListFrame(l.recordIndex, l.entryIndex);
+    if (SkinTranslucentEdits) {
+        std::optional<LRESULT> painted;
+        switch (KindOf(l.window)) {
+            case ListKind::kTree:
+                painted = PaintTranslucentTree(l.window, lParam);
+                break;
+            case ListKind::kListView:
+            case ListKind::kListBox:
+                painted = PaintTranslucentList(l.window, lParam);
+                break;
+            default:
+                break;
+        }
+        if (painted) return *painted;
+    }
+    return PassOn(l.window, WM_PAINT, wParam, lParam);
+}
+
+LRESULT OnEraseBackground(const List& l, WPARAM wParam, LPARAM lParam) {
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    if (!SkinTranslucentEdits || !dc) return PassOn(l.window, WM_ERASEBKGND, wParam, lParam);
+    const ListKind kind = KindOf(l.window);
+    const bool ownerDrawList = IsOwnerDrawListBox(l.window);
+    // Content painting covers the whole client area; erasing first would only flicker.
+    if (kind == ListKind::kTree || kind == ListKind::kListView || (kind == ListKind::kListBox && !ownerDrawList)) {
+        SetBkMode(dc, TRANSPARENT);
+        return 1;
+    }
+    if (!ownerDrawList && kind != ListKind::kComboList) {
+        SetBkMode(dc, TRANSPARENT);
+        PaintVeiledClient(l.window, dc);
+        SetTextColor(dc, GetPropColour(l.window, kPropTextColour));
+        return 1;
+    }
+    return PassOn(l.window, WM_ERASEBKGND, wParam, lParam);
+}
+
+// The previous procedure never sees this message: the skin owns the ring, the system
+// draws only the scroll bars.
+LRESULT OnNonClientPaint(const List& l, WPARAM wParam, LPARAM lParam) {
+    PaintListFrame(l.recordIndex, l.entryIndex);
+    return PaintSystemNonClient(l.window, wParam, lParam);
+}
+
+LRESULT OnKeyDown(const List& l, WPARAM wParam, LPARAM lParam) {
+    const bool arrow = IsArrowKey(wParam);
+    if (arrow) l.entry->arrowKeyDown = 1;
+    const LRESULT result = PassOn(l.window, WM_KEYDOWN, wParam, lParam);
+    // Queued behind the control's own handling of the key, so the repaint sees the items
+    // where the key has put them.
+    if (arrow && SkinTranslucentEdits) PostMessageA(l.window, kListArrowKeyTick, 0, 0);
+    return result;
+}
+
+LRESULT OnKeyUp(const List& l, WPARAM wParam, LPARAM lParam) {
+    ReleaseCapture();
+    l.entry->arrowKeyDown = 0;
+    return PassOn(l.window, WM_KEYUP, wParam, lParam);
+}
+
+LRESULT OnMouseMove(const List& l, WPARAM wParam, LPARAM lParam) {
+    TrackHover(l, kHotKindList, [&] {
+        l.entry->hover = 1;
+        PaintListFrame(l.recordIndex, l.entryIndex, true);
+    });
+    return PassOn(l.window, WM_MOUSEMOVE, wParam, lParam);
+}
+
+LRESULT OnMouseLeave(const List& l, WPARAM wParam, LPARAM lParam) {
+    ClearHotControl(*l.record);
+    l.entry->hover = 0;
+    PaintListFrame(l.recordIndex, l.entryIndex, false);
+    return PassOn(l.window, WM_MOUSELEAVE, wParam, lParam);
+}
+
+LRESULT OnArrowKeyTick(const List& l, WPARAM wParam, LPARAM lParam) {
+    if (SkinTranslucentEdits && l.entry->arrowKeyDown == 1) InvalidateRect(l.window, nullptr, FALSE);
+    return PassOn(l.window, kListArrowKeyTick, wParam, lParam);
+}
+
+}  // namespace
+
+void InstallListSkin(int parentIndex, HWND parent) {
+    InstallControlFamily(kListBoxes, parentIndex, parent);
+    InstallComboLists(parentIndex, parent);
+    InstallControlFamily(kListViews, parentIndex, parent);
+    InstallControlFamily(kTreeViews, parentIndex, parent);
+    InstallControlFamily(kIpAddresses, parentIndex, parent);
+    InstallControlFamily(kDateTimePickers, parentIndex, parent);
+}
+
+LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const List l = FindSkinnedControl(window, &SkinnedWindow::listControls);
+    if (!l) return PassOn(window, message, wParam, lParam);
+    switch (message) {
+        case WM_MOVE:
+            return RepaintWhenTranslucent(l, message, wParam, lParam);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            return OnFocus(l, message, wParam, lParam);
+        case WM_PAINT:
+            return OnPaint(l, wParam, lParam);
+        case WM_ERASEBKGND:
+            return OnEraseBackground(l, wParam, lParam);
+        case WM_NCPAINT:
+            return OnNonClientPaint(l, wParam, lParam);
+        case WM_KEYDOWN:
+            return OnKeyDown(l, wParam, lParam);
+        case WM_KEYUP:
+            return OnKeyUp(l, wParam, lParam);
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+            return RepaintWhenTranslucent(l, message, wParam, lParam);
+        case WM_MOUSEMOVE:
+            return OnMouseMove(l, wParam, lParam);
+        case WM_MOUSEWHEEL:
+            return RepaintWhenTranslucent(l, message, wParam, lParam);
+        case WM_MOUSELEAVE:
+            return OnMouseLeave(l, wParam, lParam);
+        case kListArrowKeyTick:
+            return OnArrowKeyTick(l, wParam, lParam);
+        default:
+            return PassOn(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace skin

@@ -1,0 +1,260 @@
+// Composition of a skinned window's picture into its background DC, and the cheap
+// repaint that copies it to the screen.
+#include "skin/frame/FramePainting.h"
+
+#include "graphics/GxGraphics.h"
+#include "graphics/GxImage.h"
+#include "graphics/GxPath.h"
+#include "graphics/GxPenBrush.h"
+#include "skin/core/Properties.h"
+#include "skin/core/SkinEngine.h"
+#include "skin/core/SkinRegistry.h"
+#include "skin/draw/Colour.h"
+#include "skin/draw/Paths.h"
+#include "skin/draw/WindowQueries.h"
+#include "skin/frame/FrameDC.h"
+
+namespace skin {
+namespace {
+
+constexpr Gdiplus::ARGB kMagentaGround = 0xFFFF00FF;  // key colour outside the rounded shape
+constexpr int kBackgroundCorner = 4;
+constexpr int kRegionCorner = 5;
+
+enum ImageMode { kTopLeft = 0, kTopRight = 1, kCentred = 2, kStretched = 3, kTopLeftPrepared = 4 };
+
+void DrawBackgroundPicture(GxGraphics& surface, const GxImage& picture, int mode, const RECT& client) {
+    const int width = static_cast<int>(picture.GetImageWidth());
+    const int height = static_cast<int>(picture.GetImageHeight());
+    if (width <= 0 || height <= 0) return;
+    // Drawn at its pixel size: the picture's own resolution must not scale it.
+    auto drawAt = [&](int x, int y) {
+        surface.DrawImageRect(picture, static_cast<float>(x), static_cast<float>(y), static_cast<float>(width),
+                              static_cast<float>(height));
+    };
+    switch (mode) {
+        case kTopRight:
+            drawAt(client.right - width, 0);
+            break;
+        case kCentred:
+            drawAt((client.right - width) / 2, (client.bottom - height) / 2);
+            break;
+        case kStretched:
+            surface.DrawImageRect(picture, 0, 0, static_cast<float>(client.right), static_cast<float>(client.bottom));
+            break;
+        case kTopLeft:
+        case kTopLeftPrepared:
+        default:
+            drawAt(0, 0);
+            break;
+    }
+}
+
+void PaintTitleGloss(GxGraphics& surface, const RECT& client, int titleHeight) {
+    if (titleHeight <= 0) return;
+    GxLinearGradientBrush gloss;
+    gloss.CreateLineBrush(Gdiplus::PointF(0, 0), Gdiplus::PointF(0, static_cast<float>(titleHeight)),
+                          RgbToArgb(0xFFFFFF, 150, true), RgbToArgb(0xFFFFFF, 0, true));
+    surface.FillRectangle(gloss, 0, 0, static_cast<float>(client.right), static_cast<float>(titleHeight));
+}
+
+void StrokeRoundRect(GxGraphics& surface, float x, float y, float width, float height, int corner,
+                     Gdiplus::ARGB colour) {
+    GxPath path;
+    path.CreatePath();
+    AddRoundRectToPath(path, x, y, width, height, corner);
+    GxPen pen;
+    pen.CreatePen1(colour, 1.0f);
+    surface.DrawPath(pen, path);
+}
+
+struct Snapshot {
+    HDC& dc;
+    HBITMAP& previous;
+    HBITMAP& bitmap;
+};
+
+void ReleaseSnapshot(Snapshot snapshot) {
+    if (snapshot.dc) {
+        // Re-selecting the previous bitmap displaces the snapshot's own, deleted just below.
+        if (snapshot.previous) SelectObject(snapshot.dc, snapshot.previous);
+        DeleteDC(snapshot.dc);
+    }
+    if (snapshot.bitmap) DeleteObject(snapshot.bitmap);
+    snapshot.dc = nullptr;
+    snapshot.previous = nullptr;
+    snapshot.bitmap = nullptr;
+}
+
+// A fresh copy of (x, y, width, height) of source; an empty band leaves no snapshot.
+void ReplaceSnapshot(Snapshot snapshot, HDC source, int x, int y, int width, int height) {
+    ReleaseSnapshot(snapshot);
+    if (!source || width <= 0 || height <= 0) return;
+    HDC dc = CreateCompatibleDC(source);
+    HBITMAP bitmap = dc ? CreateCompatibleBitmap(source, width, height) : nullptr;
+    if (!bitmap) {
+        if (dc) DeleteDC(dc);
+        return;
+    }
+    snapshot.previous = static_cast<HBITMAP>(SelectObject(dc, bitmap));
+    snapshot.dc = dc;
+    snapshot.bitmap = bitmap;
+    BitBlt(dc, 0, 0, width, height, source, x, y, SRCCOPY);
+}
+
+// Selects a new client-sized 32-bit bitmap into the background DC (creating the DC on
+// first use) and deletes the composition it replaces. False when nothing could be made.
+bool PrepareBackgroundDC(SkinnedWindow& record, const RECT& client) {
+    if (!record.backgroundDC) record.backgroundDC = CreateCompatibleDC(nullptr);
+    if (!record.backgroundDC) return false;
+    HBITMAP composed = nullptr;
+    {
+        GxBitmap picture;
+        if (picture.CreateBitmap(client.right, client.bottom, PixelFormat32bppARGB)) {
+            composed = picture.CreateHBITMAPFromBitmap(0);
+        }
+    }
+    if (!composed) return false;
+    HGDIOBJ displaced = SelectObject(record.backgroundDC, composed);
+    if (GetPropValue(record.hwnd, kPropOriginalBitmap)) {
+        DeleteObject(displaced);
+    } else {
+        SetPropHandle(record.hwnd, kPropOriginalBitmap, displaced);
+    }
+    SetPropHandle(record.hwnd, kPropComposedBitmap, composed);
+    return true;
+}
+
+void CopyBackgroundToWindow(const SkinnedWindow& record, HDC target, int width, int height) {
+    SavedDCState state(target);
+    ClipOutOpaqueChildren(record.hwnd, target);
+    BitBlt(target, 0, 0, width, height, record.backgroundDC, 0, 0, SRCCOPY);
+}
+
+}  // namespace
+
+int CaptionBandHeight(const SkinnedWindow& record) { return record.titleHeight; }
+
+void SetRoundWindowRegion(HWND window) {
+    SetWindowRgn(window, nullptr, TRUE);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+    RECT client = {};
+    GetClientRect(window, &client);
+    HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, kRegionCorner, kRegionCorner);
+    // A region handed to the window belongs to the system from then on; only a refused
+    // one is still ours to delete.
+    if (region && !SetWindowRgn(window, region, TRUE)) DeleteObject(region);
+}
+
+void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, const RECT& client) {
+    surface.SetSmoothingMode(Gdiplus::SmoothingModeNone);
+    surface.GraphicsClear(kMagentaGround);
+    GxPath shape;
+    shape.CreatePath();
+    AddRoundRectToPath(shape, 0, 0, static_cast<float>(client.right), static_cast<float>(client.bottom),
+                       kBackgroundCorner);
+    surface.SetClipPath(shape);
+
+    const bool ownPicture = !record.windowPicture.empty();
+    GxSolidBrush fill;
+    fill.CreateSolidFill(RgbToArgb(ownPicture ? record.pictureColour : SkinBackColour, 255, false));
+    surface.FillRectangle(fill, 0, 0, static_cast<float>(client.right), static_cast<float>(client.bottom));
+
+    const std::vector<uint8_t>& bytes = ownPicture ? record.windowPicture : SkinBackgroundImage;
+    if (!bytes.empty()) {
+        GxImage picture;
+        if (picture.LoadImageFromStream(bytes)) {
+            DrawBackgroundPicture(surface, picture, ownPicture ? record.imageMode : SkinImageMode, client);
+        }
+    }
+    if (record.option8) PaintTitleGloss(surface, client, record.titleHeight);
+    surface.ResetClip();
+}
+
+void PaintBorderLayer(GxGraphics& surface, const RECT& client) {
+    surface.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    const float right = static_cast<float>(client.right);
+    const float bottom = static_cast<float>(client.bottom);
+    StrokeRoundRect(surface, 0, 0, right - 1, bottom - 1, 7, RgbToArgb(0x000000, 180, true));
+    StrokeRoundRect(surface, 1, 1, right - 3, bottom - 3, 6, RgbToArgb(0xFFFFFF, 180, true));
+}
+
+void ReleaseComposedBackground(SkinnedWindow& record) {
+    HGDIOBJ original = GetPropHandle<HGDIOBJ>(record.hwnd, kPropOriginalBitmap);
+    HBITMAP composed = GetPropHandle<HBITMAP>(record.hwnd, kPropComposedBitmap);
+    if (record.backgroundDC) {
+        // This displaces the composed bitmap, which is deleted once, below.
+        if (original) SelectObject(record.backgroundDC, original);
+        DeleteDC(record.backgroundDC);
+        record.backgroundDC = nullptr;
+    }
+    if (composed) DeleteObject(composed);
+    RemovePropValue(record.hwnd, kPropOriginalBitmap);
+    RemovePropValue(record.hwnd, kPropComposedBitmap);
+}
+
+void ReleaseSnapshots(SkinnedWindow& record) {
+    ReleaseSnapshot({record.captionSnapshotDC, record.captionSnapshotPrevious, record.captionSnapshotBitmap});
+    ReleaseSnapshot({record.stripSnapshotDC, record.stripSnapshotPrevious, record.stripSnapshotBitmap});
+}
+
+void RebuildBackground(SkinEngine& engine, int index, HDC, int paint) {
+    SkinnedWindow* record = GetSkinnedWindow(index);
+    if (!record || !IsWindow(record->hwnd)) return;
+    const HWND window = record->hwnd;
+    RECT client = {};
+    GetClientRect(window, &client);
+    // A minimized window has no client area: the composition waits, still marked stale.
+    if (client.right <= 0 || client.bottom <= 0) return;
+    SetRoundWindowRegion(window);
+    // Setting the region sends messages; look the record up again afterwards.
+    record = GetSkinnedWindow(index);
+    if (!record || record->hwnd != window || !PrepareBackgroundDC(*record, client)) return;
+
+    {
+        GxGraphics surface;
+        surface.CreateFromHDC(record->backgroundDC);
+        PaintBackgroundLayer(*record, surface, client);
+        if (record->option31) {
+            PaintBorderLayer(surface, client);
+            surface.Flush(Gdiplus::FlushIntentionSync);
+            ReplaceSnapshot({record->captionSnapshotDC, record->captionSnapshotPrevious, record->captionSnapshotBitmap},
+                            record->backgroundDC, 0, 0, client.right, CaptionBandHeight(*record));
+        }
+        surface.Flush(Gdiplus::FlushIntentionSync);
+        const FloatRect& strip = record->stripRect;
+        ReplaceSnapshot({record->stripSnapshotDC, record->stripSnapshotPrevious, record->stripSnapshotBitmap},
+                        record->backgroundDC, static_cast<int>(strip.x), static_cast<int>(strip.y),
+                        static_cast<int>(strip.width), record->stripHeight);
+        if (record->option31) {
+            if (record->option7) engine.paintTitle(index, surface, 1, std::nullopt);
+            const int buttons = record->captionButtons.count();
+            for (int number = 1; number <= buttons; ++number) {
+                engine.paintCaptionButton(index, number, surface, 1, std::nullopt, std::nullopt);
+            }
+        }
+        if (record->stripHeight >= 1) engine.paintStripItems(index, surface);
+        surface.Flush(Gdiplus::FlushIntentionSync);
+    }
+
+    record->backgroundStale = 0;
+    if (!paint) return;
+    {
+        WindowDC target(window);
+        if (target.get()) CopyBackgroundToWindow(*record, target.get(), client.right, client.bottom);
+    }
+    InvalidateVisibleChildren(window);
+}
+
+void PaintFromBackground(SkinEngine&, int index, HDC dc) {
+    const SkinnedWindow* record = GetSkinnedWindow(index);
+    if (!record || !record->backgroundDC) return;
+    RECT frame = {};
+    GetWindowRect(record->hwnd, &frame);
+    // The paint DC stays with the caller, who ends the paint; a DC obtained here is ours.
+    WindowDC own(dc ? nullptr : record->hwnd);
+    HDC target = dc ? dc : own.get();
+    if (target) CopyBackgroundToWindow(*record, target, frame.right - frame.left, frame.bottom - frame.top);
+}
+
+}  // namespace skin

@@ -1,0 +1,34 @@
+#include "skin/frame/FrameResources.h"
+
+#include "skin/core/SkinRegistry.h"
+#include "skin/frame/ColourAnswers.h"
+#include "skin/frame/FramePainting.h"
+
+namespace skin {
+namespace {
+
+BOOL CALLBACK ReleaseChildColourObjects(HWND child, LPARAM) {
+    ReleaseColourObjects(child);
+    return TRUE;
+}
+
+}  // namespace
+
+void ReleaseFrameResources(HWND window) {
+    const int index = FindSkinnedWindow(window);
+    SkinnedWindow* record = GetSkinnedWindow(index);
+    if (!record) return;
+    record->editControls.forEach([](int, const EditEntry& edit) {
+        if (edit.hwnd) ReleaseColourObjects(edit.hwnd);
+    });
+    ReleaseComposedBackground(*record);
+    ReleaseSnapshots(*record);
+    RemoveSkinnedWindow(index);
+}
+
+void ReleaseDescendantColourObjects(HWND window) {
+    if (!window) return;
+    EnumChildWindows(window, ReleaseChildColourObjects, 0);
+}
+
+}  // namespace skin

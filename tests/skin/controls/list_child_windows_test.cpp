@@ -1,0 +1,43 @@
+// Clipping a control's children out of a DC before painting its content straight to it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "skin/controls/ListChildWindows.h"
+#include "skin/controls/ListFixture.h"
+
+using controls_test::SkinnedPopup;
+using list_test::AddControl;
+
+namespace {
+
+TEST(ListChildWindows, VisibleOpaqueChildrenAreClippedOutOthersAreNot) {
+    SkinnedPopup popup;
+    HWND host = AddControl(popup, "STATIC", 0, 0, 10, 10, 200, 120);
+    auto child = [host](DWORD style, DWORD exStyle, int x) {
+        return CreateWindowExA(exStyle, "STATIC", "", WS_CHILD | style, x, 10, 40, 40, host, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    };
+    HWND opaque = child(WS_VISIBLE, 0, 10);
+    HWND seeThrough = child(WS_VISIBLE, WS_EX_TRANSPARENT, 60);
+    child(0, 0, 110);  // hidden
+
+    const RECT r = skin::ChildRectInParentClient(opaque);
+    EXPECT_EQ(10, r.left);
+    EXPECT_EQ(10, r.top);
+    EXPECT_EQ(50, r.right);
+    EXPECT_EQ(50, r.bottom);
+    EXPECT_TRUE(skin::IsTransparentWindow(seeThrough));
+    const RECT none = skin::ChildRectInParentClient(popup.hwnd());  // a skinned window paints itself
+    EXPECT_TRUE(IsRectEmpty(&none));
+
+    skin::WindowDC dc = skin::GetClientDCWithoutChildren(host);
+    ASSERT_TRUE(dc);
+    EXPECT_FALSE(PtVisible(dc.get(), 30, 30));
+    EXPECT_TRUE(PtVisible(dc.get(), 80, 30));
+    EXPECT_TRUE(PtVisible(dc.get(), 130, 30));
+    EXPECT_TRUE(PtVisible(dc.get(), 30, 80));
+    EXPECT_EQ(nullptr, skin::GetClientDCWithoutChildren(host, nullptr));
+}
+
+}  // namespace

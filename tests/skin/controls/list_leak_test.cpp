@@ -1,0 +1,84 @@
+// Hover, focus, scrolling and clicks on skinned lists, many times over, leave no GDI or
+// GDI+ object and no composed picture behind.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "graphics/GxCore.h"
+#include "skin/controls/ListFixture.h"
+#include "skin/controls/ListSkin.h"
+#include "skin/draw/MemoryDCList.h"
+#include "support/GdiCount.h"
+
+using controls_test::SettingsGuard;
+using controls_test::SkinnedPopup;
+using list_test::AddControl;
+
+namespace {
+
+constexpr int kEvents = 10000;
+constexpr int kWarmUp = 200;
+
+struct Counts {
+    int gdi;
+    int gx;
+    int memoryDCs;
+};
+
+Counts Now() { return Counts{testing_support::LiveGdiObjects(), GxLiveObjects(), skin::TheMemoryDCList().count()}; }
+
+TEST(ListLeaks, ManyEventsLeaveTheObjectCountsFlat) {
+    SettingsGuard settings;
+    skin::SkinTranslucentEdits = 1;
+    SkinnedPopup popup;
+    HWND listBox = AddControl(popup, "ListBox", WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE, 10, 10, 140, 100);
+    HWND tree = AddControl(popup, "SysTreeView32", WS_VSCROLL, WS_EX_CLIENTEDGE, 160, 10, 140, 100);
+    HWND view = AddControl(popup, "SysListView32", LVS_REPORT, WS_EX_CLIENTEDGE, 10, 120, 140, 100);
+    for (int i = 0; i < 20; ++i) SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("item"));
+    skin::InstallListSkin(popup.index(), popup.hwnd());
+    const HWND controls[] = {listBox, tree, view};
+
+    // Each event is one message a user's action would bring, followed by its paint.
+    auto event = [&](int i) {
+        HWND control = controls[i % 3];
+        switch ((i / 3) % 7) {
+            case 0:
+                SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));  // the hot control changes
+                break;
+            case 1:
+                SendMessageA(control, WM_SETFOCUS, 0, 0);
+                break;
+            case 2:
+                SendMessageA(control, WM_VSCROLL, (i & 8) ? SB_LINEDOWN : SB_LINEUP, 0);
+                break;
+            case 3:
+                SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+                SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+                break;
+            case 4:
+                SendMessageA(control, WM_KILLFOCUS, 0, 0);
+                break;
+            case 5:
+                SendMessageA(control, WM_NCPAINT, 1, 0);  // as when the frame is uncovered
+                break;
+            default:
+                SendMessageA(control, WM_MOUSELEAVE, 0, 0);
+                break;
+        }
+        UpdateWindow(control);
+    };
+
+    for (int i = 0; i < kWarmUp; ++i) event(i);
+    testing_support::PumpMessages();
+    const Counts before = Now();
+    for (int i = 0; i < kEvents; ++i) event(i);
+    testing_support::PumpMessages();
+    const Counts after = Now();
+
+    EXPECT_EQ(before.gdi, after.gdi);
+    EXPECT_EQ(before.gx, after.gx);
+    EXPECT_EQ(0, after.memoryDCs);
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+// Painting a control off screen over its skin background and copying it to the screen.
+#include "skin/controls/OffscreenPaint.h"
+
+#include <gtest/gtest.h>
+
+#include "graphics/GxGraphics.h"
+#include "graphics/GxPenBrush.h"
+#include "skin/controls/ControlFixture.h"
+#include "skin/controls/Pixels.h"
+#include "skin/draw/Colour.h"
+#include "skin/draw/MemoryDCList.h"
+#include "support/GdiCount.h"
+#include "support/GdiplusSession.h"
+
+using controls_test::Near;
+using controls_test::PixelAt;
+using controls_test::Scribble;
+using controls_test::SkinnedPopup;
+
+namespace {
+
+constexpr COLORREF kBackground = RGB(200, 60, 40);
+constexpr COLORREF kUntouched = RGB(250, 250, 0);
+
+void FillRect(GxGraphics& surface, COLORREF colour, int x, int y, int width, int height) {
+    GxSolidBrush brush;
+    brush.CreateSolidFill(skin::RgbToArgb(colour, 255, false));
+    surface.FillRectangleI(brush, x, y, width, height);
+}
+
+TEST(PaintOffscreen, DrawsOverTheBackgroundAndCopiesToTheClientArea) {
+    SkinnedPopup popup{kBackground};
+    HWND child = popup.add("STATIC", "", 0, 30, 30, 40, 20);
+    Scribble(child, kUntouched);
+    RECT client;
+    GetClientRect(child, &client);
+    const int listed = skin::TheMemoryDCList().count();
+
+    EXPECT_TRUE(skin::PaintOffscreen(child, client, skin::OffscreenTarget(),
+                                     [](GxGraphics& surface, HDC) { FillRect(surface, RGB(0, 0, 255), 2, 2, 4, 4); }));
+
+    EXPECT_TRUE(Near(kBackground, PixelAt(child, 0, 0), 2));
+    EXPECT_TRUE(Near(kBackground, PixelAt(child, 39, 19), 2));
+    EXPECT_TRUE(Near(RGB(0, 0, 255), PixelAt(child, 3, 3), 2));
+    EXPECT_EQ(listed, skin::TheMemoryDCList().count());  // the composed DC went back
+}
+
+TEST(PaintOffscreen, KeyedCopyToTheWholeWindowLeavesMagentaAndTheExcludedPartAlone) {
+    SkinnedPopup popup{kBackground};
+    HWND child = popup.add("STATIC", "", WS_BORDER, 30, 30, 40, 20);
+    RECT window;
+    GetWindowRect(child, &window);
+    const RECT area = {0, 0, window.right - window.left, window.bottom - window.top};
+    HDC dc = GetWindowDC(child);
+    HBRUSH brush = CreateSolidBrush(kUntouched);
+    ::FillRect(dc, &area, brush);
+    DeleteObject(brush);
+    ReleaseDC(child, dc);
+
+    skin::OffscreenTarget target;
+    target.wholeWindow = true;
+    target.keyed = true;
+    target.excludeGiven = true;
+    target.exclude = RECT{20, 0, 40, 20};
+    skin::PaintOffscreen(child, area, target, [](GxGraphics& surface, HDC) {
+        surface.GraphicsClear(skin::RgbToArgb(skin::kKeyColour, 255, false));
+        FillRect(surface, RGB(0, 0, 255), 0, 0, 40, 2);  // a band across the top
+    });
+
+    auto windowPixel = [child](int x, int y) {
+        HDC whole = GetWindowDC(child);
+        const COLORREF colour = GetPixel(whole, x, y);
+        ReleaseDC(child, whole);
+        return colour;
+    };
+    EXPECT_TRUE(Near(RGB(0, 0, 255), windowPixel(5, 0), 2));
+    EXPECT_TRUE(Near(kUntouched, windowPixel(25, 0), 2));  // excluded
+    EXPECT_TRUE(Near(kUntouched, windowPixel(5, 10), 2));  // magenta: not copied
+}
+
+TEST(PaintOffscreen, ACallersDcKeepsItsClipAndAWindowOutsideTheSkinPaintsNothing) {
+    SkinnedPopup popup{kBackground};
+    HWND child = popup.add("STATIC", "", 0, 30, 30, 40, 20);
+    Scribble(child, kUntouched);
+    RECT client;
+    GetClientRect(child, &client);
+
+    HDC dc = GetDC(child);
+    skin::OffscreenTarget target;
+    target.dc = dc;
+    target.excludeGiven = true;
+    target.exclude = RECT{0, 0, 10, 10};
+    EXPECT_TRUE(skin::PaintOffscreen(child, client, target, nullptr));
+    HBRUSH brush = CreateSolidBrush(RGB(0, 255, 0));
+    RECT corner = {0, 0, 5, 5};
+    ::FillRect(dc, &corner, brush);  // would be clipped away if the exclusion had stayed
+    DeleteObject(brush);
+    ReleaseDC(child, dc);
+    EXPECT_TRUE(Near(RGB(0, 255, 0), PixelAt(child, 2, 2), 2));
+    EXPECT_TRUE(Near(kBackground, PixelAt(child, 20, 15), 2));
+
+    HWND stranger = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 400, 0, 40, 20, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+    const int gdi = testing_support::LiveGdiObjects();
+    bool drew = false;
+    EXPECT_FALSE(skin::PaintOffscreen(stranger, RECT{0, 0, 40, 20}, skin::OffscreenTarget(),
+                                      [&drew](GxGraphics&, HDC) { drew = true; }));
+    EXPECT_FALSE(drew);
+    EXPECT_FALSE(skin::PaintOffscreen(child, RECT{0, 0, 0, 20}, skin::OffscreenTarget(), nullptr));
+    EXPECT_EQ(gdi, testing_support::LiveGdiObjects());
+    DestroyWindow(stranger);
+}
+
+}  // namespace

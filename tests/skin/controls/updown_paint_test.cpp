@@ -1,0 +1,161 @@
+// What the up-down skin puts on the screen: the plate, the two buttons at rest, lit and
+// sunken, the arrow glyphs in both orientations, and no objects left behind.
+#include "skin/controls/UpDownSkin.h"
+
+#include <gtest/gtest.h>
+
+#include "graphics/GxCore.h"
+#include "skin/controls/UpDownFixture.h"
+#include "support/GdiCount.h"
+
+using testing_support::Near;
+using testing_support::Rgb;
+using testing_support::WindowPixel;
+using updown_test::GradientOver;
+using updown_test::kBlueRgb;
+using updown_test::kWhiteRgb;
+using updown_test::Plate;
+using updown_test::UpDownTest;
+
+namespace {
+
+constexpr int kTolerance = 6;
+
+bool IsDark(const Rgb& c) { return c.r < 70 && c.g < 70 && c.b < 70; }
+
+class UpDownPaint : public UpDownTest {
+protected:
+    // A vertical 20 x 40 control (buttons 20 x 20) and a horizontal 40 x 20 one.
+    void SetUp() override {
+        vertical_ = addUpDown(0, 10, 10, 20, 40);
+        horizontal_ = addUpDown(UDS_HORZ, 60, 10, 40, 20);
+        skin::InstallUpDownSkin(index(), popup.hwnd());
+    }
+    Rgb at(HWND control, int x, int y) const { return WindowPixel(control, x, y, true); }
+    void paint(int entryIndex, bool hover, bool pressed, int x, int y) {
+        skin::PaintUpDown(index(), entryIndex, hover, true, pressed, true, MAKELPARAM(x, y), true);
+    }
+
+    HWND vertical_ = nullptr;
+    HWND horizontal_ = nullptr;
+};
+
+// Gradient positions of the sampled rows: (y + 0.5 - start) / length.
+constexpr double kUpperT = 2.5 / 19;  // row 2 of the upper button, gradient 0..19
+constexpr double kLowerT = 2.5 / 20;  // row 22 of the lower button, gradient 20..40
+
+TEST_F(UpDownPaint, AtRestTheUpperButtonIsSlightlyWhiterThanTheLower) {
+    paint(1, false, false, 0, 0);
+    const Rgb upper = at(vertical_, 3, 2);
+    const Rgb lower = at(vertical_, 3, 22);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 60, kBlueRgb, 100, kUpperT), upper, kTolerance) << upper;
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 20, kBlueRgb, 100, kLowerT), lower, kTolerance) << lower;
+    EXPECT_GT(upper.r, lower.r + 4);
+
+    // Held but not hovered: nothing is lit.
+    paint(1, false, true, 3, 30);
+    EXPECT_PRED3(Near, lower, at(vertical_, 3, 22), 2);
+}
+
+TEST_F(UpDownPaint, TheHalfUnderThePointerIsLitAndSunkenWhileHeld) {
+    paint(1, true, false, 3, 30);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 100, kBlueRgb, 150, kLowerT), at(vertical_, 3, 22), kTolerance);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 60, kBlueRgb, 100, kUpperT), at(vertical_, 3, 2), kTolerance);
+
+    paint(1, true, true, 3, 30);  // sunken: the gradient runs the other way
+    EXPECT_PRED3(Near, GradientOver(Plate(), kBlueRgb, 100, kWhiteRgb, 150, kLowerT), at(vertical_, 3, 22), kTolerance);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kBlueRgb, 100, kWhiteRgb, 150, 16.5 / 20), at(vertical_, 3, 36),
+                 kTolerance);
+
+    // A point on the split lights the upper button.
+    paint(1, true, false, 3, 20);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 100, kBlueRgb, 150, kUpperT), at(vertical_, 3, 2), kTolerance);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 20, kBlueRgb, 100, kLowerT), at(vertical_, 3, 22), kTolerance);
+}
+
+TEST_F(UpDownPaint, APressDrawsSunkenAtTheNextPaintAndLitAgainAfterRelease) {
+    SendMessageA(vertical_, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    SendMessageA(vertical_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    RedrawWindow(vertical_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kBlueRgb, 100, kWhiteRgb, 150, kUpperT), at(vertical_, 3, 2), kTolerance);
+
+    SendMessageA(vertical_, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    RedrawWindow(vertical_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 100, kBlueRgb, 150, kUpperT), at(vertical_, 3, 2), kTolerance);
+}
+
+TEST_F(UpDownPaint, HorizontalButtonsRestAlikeAndLightByColumn) {
+    paint(2, false, false, 0, 0);
+    // Both horizontal buttons rest at white 20; gradients 0..19 and 19..40.
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 20, kBlueRgb, 100, 3.5 / 19), at(horizontal_, 3, 3),
+                 kTolerance);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 20, kBlueRgb, 100, 4.5 / 21), at(horizontal_, 23, 3),
+                 kTolerance);
+
+    paint(2, true, false, 21, 15);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 100, kBlueRgb, 150, 4.5 / 21), at(horizontal_, 23, 3),
+                 kTolerance);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 20, kBlueRgb, 100, 3.5 / 19), at(horizontal_, 3, 3),
+                 kTolerance);
+}
+
+TEST_F(UpDownPaint, ArrowsPointAwayFromTheSplit) {
+    paint(1, false, false, 0, 0);
+    // Up arrow at (6.5, 8): its base (row 11) is wide, its tip (row 8) narrow.
+    EXPECT_TRUE(IsDark(at(vertical_, 7, 11)));
+    EXPECT_FALSE(IsDark(at(vertical_, 7, 8)));
+    // Down arrow at (6.5, 28): wide at the top, narrow at the bottom.
+    EXPECT_TRUE(IsDark(at(vertical_, 7, 28)));
+    EXPECT_FALSE(IsDark(at(vertical_, 7, 31)));
+
+    paint(2, false, false, 0, 0);
+    // Left arrow at (8, 6.5): its tip column is x 8, its base column x 11.
+    EXPECT_TRUE(IsDark(at(horizontal_, 11, 7)));
+    EXPECT_FALSE(IsDark(at(horizontal_, 8, 7)));
+    // Right arrow at (28, 6.5): base column x 28, tip column x 31.
+    EXPECT_TRUE(IsDark(at(horizontal_, 28, 7)));
+    EXPECT_FALSE(IsDark(at(horizontal_, 31, 7)));
+}
+
+TEST_F(UpDownPaint, TheStrokeTakesTheThemeOnlyWhereLit) {
+    paint(1, true, false, 3, 30);
+    const Rgb litEdge = at(vertical_, 10, 39);
+    const Rgb restEdge = at(vertical_, 10, 0);
+    EXPECT_GT(litEdge.b, litEdge.r + 60) << litEdge;     // theme blue at 200
+    EXPECT_LT(restEdge.b, restEdge.r + 60) << restEdge;  // black at 100 over a whitish fill
+}
+
+TEST_F(UpDownPaint, TenThousandEventsLeaveNoObjectBehind) {
+    auto events = [&](int count) {
+        for (int i = 0; i < count; ++i) {
+            switch (i % 5) {
+                case 0:
+                    SendMessageA(vertical_, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+                    break;
+                case 1:
+                    SendMessageA(vertical_, WM_MOUSEMOVE, 0, MAKELPARAM(4, 30));
+                    break;
+                case 2:
+                    SendMessageA(horizontal_, WM_MOUSEMOVE, 0, MAKELPARAM(i % 40, 4));
+                    break;
+                case 3:
+                    SendMessageA(vertical_, WM_MOUSELEAVE, 0, 0);
+                    break;
+                default:
+                    paint(1 + i % 2, true, true, 30, 30);
+                    RedrawWindow(horizontal_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                    testing_support::PumpMessages();
+                    break;
+            }
+        }
+        testing_support::PumpMessages();
+    };
+    events(200);
+    const int gdi = testing_support::LiveGdiObjects();
+    const int gx = GxLiveObjects();
+    events(10000);
+    EXPECT_EQ(gdi, testing_support::LiveGdiObjects());
+    EXPECT_EQ(gx, GxLiveObjects());
+}
+
+}  // namespace
