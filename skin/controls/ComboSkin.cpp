@@ -16,6 +16,7 @@
 #include "skin/draw/Geometry.h"
 #include "skin/draw/Paths.h"
 #include "skin/draw/WindowQueries.h"
+#include "skin/frame/ColourAnswers.h"
 
 namespace skin {
 namespace {
@@ -251,7 +252,7 @@ LRESULT OnCommand(const Combo& c, WPARAM wParam, LPARAM lParam) {
 LRESULT OnEditColour(const Combo& c, WPARAM wParam, LPARAM lParam) {
     HWND field = reinterpret_cast<HWND>(lParam);
     if (SkinTranslucentEdits && field && IsChild(c.window, field)) {
-        if (HBRUSH brush = AnswerEditColour(field, reinterpret_cast<HDC>(wParam))) {
+        if (HBRUSH brush = AnswerWithPatternBrush(field, reinterpret_cast<HDC>(wParam))) {
             return reinterpret_cast<LRESULT>(brush);
         }
     }

@@ -9,6 +9,7 @@
 #include "skin/draw/Colour.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/WindowQueries.h"
+#include "skin/frame/ColourAnswers.h"
 
 namespace skin {
 namespace {
@@ -89,15 +90,6 @@ void InvalidateWhole(HWND window) { InvalidateRect(window, nullptr, TRUE); }
 
 // Every key, click or drag step may move text over background the edit will not erase.
 bool NeedsInvalidationOnInput(HWND window) { return SkinTranslucentEdits && !HasScrollBar(window); }
-
-// The last colour answer's objects go with the edit; the properties are cleared so that
-// nothing can delete the same handles a second time.
-void DeleteColourObjects(HWND edit) {
-    if (HBRUSH brush = GetPropHandle<HBRUSH>(edit, kPropBrush)) DeleteObject(brush);
-    if (HBITMAP bitmap = GetPropHandle<HBITMAP>(edit, kPropBrushBitmap)) DeleteObject(bitmap);
-    RemovePropValue(edit, kPropBrush);
-    RemovePropValue(edit, kPropBrushBitmap);
-}
 
 // --- messages, in the order of the skin's table ---
 
@@ -207,9 +199,10 @@ int FindEditEntry(int parentIndex, HWND window) {
 }
 
 LRESULT CALLBACK EditSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // The colour objects belong to the edit whether or not its entry can still be found.
+    // The colour objects belong to the edit whether or not its entry can still be found;
+    // their properties go too, so that nothing deletes the same handles again.
     if (message == WM_DESTROY) {
-        DeleteColourObjects(window);
+        ReleaseColourObjects(window);
         return PassOn(window, message, wParam, lParam);
     }
     const Edit e = FindSkinnedControl(window, &SkinnedWindow::editControls);
@@ -347,24 +340,6 @@ HRGN ScrollBarRegion(HWND window) {
     DeleteObject(horizontalBar);
     DeleteObject(verticalBar);
     return both;
-}
-
-HBRUSH AnswerEditColour(HWND edit, HDC dc) {
-    if (!edit || !IsWindow(edit)) return nullptr;
-    if (dc) {
-        SetTextColor(dc, GetPropColour(edit, kPropTextColour));
-        SetBkMode(dc, TRANSPARENT);
-    }
-    DeleteColourObjects(edit);
-    HBITMAP bitmap = MakeClientBackgroundBitmap(edit);
-    HBRUSH brush = bitmap ? CreatePatternBrush(bitmap) : nullptr;
-    if (!brush) {
-        if (bitmap) DeleteObject(bitmap);
-        return nullptr;
-    }
-    SetPropHandle(edit, kPropBrush, brush);
-    SetPropHandle(edit, kPropBrushBitmap, bitmap);
-    return brush;
 }
 
 }  // namespace skin

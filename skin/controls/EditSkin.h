@@ -44,10 +44,4 @@ bool HasScrollBar(HWND window);
 // square between two bars included), which the caller deletes; null when it has none.
 HRGN ScrollBarRegion(HWND window);
 
-// The see-through colour answer for an edit's WM_CTLCOLOREDIT: black-or-"Kj_Ztys" text on
-// a transparent background, and a pattern brush of the veiled skin under its client area.
-// The previous brush and bitmap in "Kj_dxjb" / "Kj_wtjb" are deleted and replaced; the
-// edit's skin deletes the last ones when it is destroyed. Null when nothing can be made.
-HBRUSH AnswerEditColour(HWND edit, HDC dc);
-
 }  // namespace skin

@@ -11,6 +11,7 @@
 
 #include "skin/controls/ControlFixture.h"
 #include "skin/controls/EditSkin.h"
+#include "skin/frame/ColourAnswers.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinSettings.h"
 #include "skin/draw/WindowQueries.h"
@@ -74,7 +75,7 @@ inline LRESULT CALLBACK AnsweringParentProc(HWND window, UINT message, WPARAM wP
     if (message == WM_CTLCOLOREDIT && skin::SkinTranslucentEdits) {
         HWND edit = reinterpret_cast<HWND>(lParam);
         if (skin::GetWindowClassName(GetParent(edit)) != "ComboBox") {
-            if (HBRUSH brush = skin::AnswerEditColour(edit, reinterpret_cast<HDC>(wParam))) {
+            if (HBRUSH brush = skin::AnswerWithPatternBrush(edit, reinterpret_cast<HDC>(wParam))) {
                 return reinterpret_cast<LRESULT>(brush);
             }
         }

