@@ -1,3 +1,4 @@
+#include "skin/draw/PictureCache.h"
 #include "skin/controls/ComboSkin.h"
 
 #include <string>
@@ -136,11 +137,11 @@ void DrawOutline(GxGraphics& surface, const ComboGeometry& g, bool highlighted) 
 }
 
 void DrawArrow(GxGraphics& surface, const ComboGeometry& g) {
-    GxImage arrow;
-    if (!arrow.LoadImageFromStream(kComboArrow, kComboArrowSize)) return;
-    const float width = static_cast<float>(arrow.GetImageWidth());
-    const float height = static_cast<float>(arrow.GetImageHeight());
-    surface.DrawImage(arrow, g.buttonLeft + (g.buttonWidth - width) / 2, 2 + (g.buttonHeight - height) / 2);
+    const GxImage* arrow = DecodedPicture(kComboArrow, kComboArrowSize);
+    if (!arrow) return;
+    const float width = static_cast<float>(arrow->GetImageWidth());
+    const float height = static_cast<float>(arrow->GetImageHeight());
+    surface.DrawImage(*arrow, g.buttonLeft + (g.buttonWidth - width) / 2, 2 + (g.buttonHeight - height) / 2);
 }
 
 // Focus does not change the button; only the pointer does.

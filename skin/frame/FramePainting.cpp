@@ -2,6 +2,8 @@
 // repaint that copies it to the screen.
 #include "skin/frame/FramePainting.h"
 
+#include "skin/draw/PictureCache.h"
+
 #include "graphics/GxGraphics.h"
 #include "graphics/GxImage.h"
 #include "graphics/GxPath.h"
@@ -161,11 +163,14 @@ void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, cons
     surface.FillRectangle(fill, 0, 0, static_cast<float>(client.right), static_cast<float>(client.bottom));
 
     const std::vector<uint8_t>& bytes = ownPicture ? record.windowPicture : SkinBackgroundImage;
-    if (!bytes.empty()) {
-        GxImage picture;
-        if (picture.LoadImageFromStream(bytes)) {
-            DrawBackgroundPicture(surface, picture, ownPicture ? record.imageMode : SkinImageMode, client);
-        }
+    const int mode = ownPicture ? record.imageMode : SkinImageMode;
+    if (mode == kStretched) {
+        // Stretching is the slow part of a rebuild; the stretched picture is kept per size.
+        if (const GxImage* stretched = StretchedPicture(bytes, client.right, client.bottom))
+            surface.DrawImageRect(*stretched, 0, 0, static_cast<float>(client.right),
+                                  static_cast<float>(client.bottom));
+    } else if (const GxImage* picture = DecodedPicture(bytes)) {
+        DrawBackgroundPicture(surface, *picture, mode, client);
     }
     if (record.option8) PaintTitleGloss(surface, client, record.titleHeight);
     surface.ResetClip();
