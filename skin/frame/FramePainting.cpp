@@ -138,9 +138,16 @@ void CopyBackgroundToWindow(const SkinnedWindow& record, HDC target, int width, 
 int CaptionBandHeight(const SkinnedWindow& record) { return record.titleHeight; }
 
 void SetRoundWindowRegion(HWND window) {
+    // The region depends on the client size alone: a window that already has one of this
+    // size keeps it, which spares a rebuild two region changes and their repaints.
+    RECT client = {};
+    GetClientRect(window, &client);
+    RECT held = {};
+    if (GetWindowRgnBox(window, &held) != ERROR && held.left == 0 && held.top == 0 && held.right == client.right &&
+        held.bottom == client.bottom)
+        return;
     SetWindowRgn(window, nullptr, TRUE);
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
-    RECT client = {};
     GetClientRect(window, &client);
     HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, kRegionCorner, kRegionCorner);
     // A region handed to the window belongs to the system from then on; only a refused
