@@ -155,6 +155,7 @@ int main() {
         [&] {
             side ^= 1;
             const int x = client.right - (side ? 20 : 60);
+            SendMessageA(skinned, WM_MOUSEHOVER, 0, Point(x, 10));
             SendMessageA(skinned, WM_MOUSEMOVE, 0, Point(x, 10));
         }));
     SendMessageA(skinned, WM_MOUSEMOVE, 0, Point(200, 200));

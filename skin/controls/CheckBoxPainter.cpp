@@ -1,3 +1,4 @@
+#include "skin/draw/PictureCache.h"
 #include "skin/controls/CheckBoxPainter.h"
 
 #include "embedded_pictures.h"
@@ -33,10 +34,10 @@ bool IsHot(UINT itemState) { return (itemState & ODS_HOTLIGHT) != 0; }
 // At its own pixel size (the glyphs are 96 dpi, so that is their natural size). The
 // rectangle form is used because the point form drops the top row under Wine's GDI+.
 void DrawPicture(GxGraphics& surface, const unsigned char* bytes, unsigned int size, float x, float y) {
-    GxImage picture;
-    if (!picture.LoadImageFromStream(bytes, size)) return;
-    surface.DrawImageRect(picture, x, y, static_cast<float>(picture.GetImageWidth()),
-                          static_cast<float>(picture.GetImageHeight()));
+    const GxImage* picture = DecodedPicture(bytes, size);
+    if (!picture) return;
+    surface.DrawImageRect(*picture, x, y, static_cast<float>(picture->GetImageWidth()),
+                          static_cast<float>(picture->GetImageHeight()));
 }
 
 GxPath EllipsePath(float x, float y, float width, float height) {

@@ -1,3 +1,4 @@
+#include "skin/draw/PictureCache.h"
 #include "skin/controls/UpDownSkin.h"
 
 #include "embedded_pictures.h"
@@ -54,13 +55,12 @@ SIZE WindowSize(HWND window) {
 int PointX(uint32_t point) { return static_cast<short>(LOWORD(point)); }
 int PointY(uint32_t point) { return static_cast<short>(HIWORD(point)); }
 
-// The glyph is decoded on every paint; the pictures are tiny.
 void DrawGlyph(GxGraphics& surface, const Glyph& glyph, float boxX, float boxY, float boxWidth, float boxHeight) {
-    GxImage picture;
-    if (!picture.LoadImageFromStream(glyph.bytes, glyph.size)) return;
-    const float gw = static_cast<float>(picture.GetImageWidth());
-    const float gh = static_cast<float>(picture.GetImageHeight());
-    surface.DrawImage(picture, boxX + (boxWidth - gw) / 2, boxY + (boxHeight - gh) / 2);
+    const GxImage* picture = DecodedPicture(glyph.bytes, glyph.size);
+    if (!picture) return;
+    const float gw = static_cast<float>(picture->GetImageWidth());
+    const float gh = static_cast<float>(picture->GetImageHeight());
+    surface.DrawImage(*picture, boxX + (boxWidth - gw) / 2, boxY + (boxHeight - gh) / 2);
 }
 
 struct ButtonLook {

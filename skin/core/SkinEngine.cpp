@@ -1,5 +1,7 @@
 #include "skin/core/SkinEngine.h"
 
+#include "skin/draw/PictureCache.h"
+
 // The lean Windows headers leave out the COM types the GDI+ headers need.
 #include <objidl.h>
 #include <gdiplus.h>
@@ -49,6 +51,8 @@ SkinEngine* SkinEngine::Current() {
 
 void ShutdownGraphics(SkinEngine& engine) {
     if (!engine.graphicsToken) return;
+    // Kept pictures are GDI+ objects: they must go while the library still runs.
+    ClearPictureCache();
     Gdiplus::GdiplusShutdown(engine.graphicsToken);
     engine.graphicsToken = 0;
 }

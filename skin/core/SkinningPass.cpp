@@ -12,6 +12,7 @@
 #include "skin/core/Properties.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/draw/PictureCache.h"
 #include "skin/draw/BackgroundImages.h"
 #include "skin/draw/ControlFont.h"
 #include "skin/draw/WindowQueries.h"
@@ -179,6 +180,8 @@ void SetBackground(SkinEngine& engine, const std::string& path, ByteView picture
     if (picture.empty() && !backColour && path.empty()) return;
 
     if (!path.empty() || !picture.empty()) {
+        // The pictures kept from the old background are keyed by bytes about to be replaced.
+        ClearPictureCache();
         const COLORREF sampled = AverageImageColour(path.empty() ? picture : ByteView(), kColourSamples, 0, 0, path);
         SkinBackColour = PlainColour(backColour.value_or(sampled));
         if (themeFromBack) SkinThemeColour = SkinBackColour;

@@ -8,6 +8,7 @@
 #include "graphics/GxImage.h"
 #include "graphics/GxPath.h"
 #include "graphics/GxPenBrush.h"
+#include "skin/draw/PictureCache.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
 #include "skin/draw/Colour.h"
@@ -176,12 +177,12 @@ void DrawButtonPicture(GxGraphics& surface, const SkinnedWindow& record, const C
     const bool restoreLook = button.id == kCaptionMaximize && record.maximizedFlag && !button.secondPicture.empty();
     const std::vector<uint8_t>& bytes = restoreLook ? button.secondPicture : button.picture;
     if (bytes.empty()) return;
-    GxImage picture;
-    if (!picture.LoadImageFromStream(bytes)) return;
-    const float width = static_cast<float>(picture.GetImageWidth());
-    const float height = static_cast<float>(picture.GetImageHeight());
+    const GxImage* picture = DecodedPicture(bytes);
+    if (!picture) return;
+    const float width = static_cast<float>(picture->GetImageWidth());
+    const float height = static_cast<float>(picture->GetImageHeight());
     const float x = box.x + static_cast<float>(static_cast<int>((box.width - width) / 2));
-    surface.DrawImageRect(picture, x, box.y, width, height);
+    surface.DrawImageRect(*picture, x, box.y, width, height);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // repaint that copies it to the screen.
 #include "skin/frame/FramePainting.h"
 
+#include "skin/draw/PictureCache.h"
+
 #include "graphics/GxGraphics.h"
 #include "graphics/GxImage.h"
 #include "graphics/GxPath.h"
@@ -136,9 +138,16 @@ void CopyBackgroundToWindow(const SkinnedWindow& record, HDC target, int width, 
 int CaptionBandHeight(const SkinnedWindow& record) { return record.titleHeight; }
 
 void SetRoundWindowRegion(HWND window) {
+    // The region depends on the client size alone: a window that already has one of this
+    // size keeps it, which spares a rebuild two region changes and their repaints.
+    RECT client = {};
+    GetClientRect(window, &client);
+    RECT held = {};
+    if (GetWindowRgnBox(window, &held) != ERROR && held.left == 0 && held.top == 0 && held.right == client.right &&
+        held.bottom == client.bottom)
+        return;
     SetWindowRgn(window, nullptr, TRUE);
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
-    RECT client = {};
     GetClientRect(window, &client);
     HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, kRegionCorner, kRegionCorner);
     // A region handed to the window belongs to the system from then on; only a refused
@@ -161,11 +170,14 @@ void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, cons
     surface.FillRectangle(fill, 0, 0, static_cast<float>(client.right), static_cast<float>(client.bottom));
 
     const std::vector<uint8_t>& bytes = ownPicture ? record.windowPicture : SkinBackgroundImage;
-    if (!bytes.empty()) {
-        GxImage picture;
-        if (picture.LoadImageFromStream(bytes)) {
-            DrawBackgroundPicture(surface, picture, ownPicture ? record.imageMode : SkinImageMode, client);
-        }
+    const int mode = ownPicture ? record.imageMode : SkinImageMode;
+    if (mode == kStretched) {
+        // Stretching is the slow part of a rebuild; the stretched picture is kept per size.
+        if (const GxImage* stretched = StretchedPicture(bytes, client.right, client.bottom))
+            surface.DrawImageRect(*stretched, 0, 0, static_cast<float>(client.right),
+                                  static_cast<float>(client.bottom));
+    } else if (const GxImage* picture = DecodedPicture(bytes)) {
+        DrawBackgroundPicture(surface, *picture, mode, client);
     }
     if (record.option8) PaintTitleGloss(surface, client, record.titleHeight);
     surface.ResetClip();

@@ -1,4 +1,5 @@
 #include "skin/frame/FrameResources.h"
+#include "skin/draw/PictureCache.h"
 
 #include "skin/core/SkinRegistry.h"
 #include "skin/frame/ColourAnswers.h"
@@ -18,6 +19,8 @@ void ReleaseFrameResources(HWND window) {
     const int index = FindSkinnedWindow(window);
     SkinnedWindow* record = GetSkinnedWindow(index);
     if (!record) return;
+    // The record's pictures are freed below; pictures decoded from them must not outlive them.
+    ClearPictureCache();
     record->editControls.forEach([](int, const EditEntry& edit) {
         if (edit.hwnd) ReleaseColourObjects(edit.hwnd);
     });

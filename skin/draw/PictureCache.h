@@ -1,0 +1,36 @@
+#pragma once
+// Decoded pictures kept between paints, so that a paint does not decode the same bytes
+// again (a hover repaint or a caption-button fade tick would otherwise decode a PNG per
+// call, and a frame rebuild the whole background GIF).
+//
+// Entries are keyed by the address and size of the encoded bytes and are only valid while
+// those bytes stay as they are. What clears the cache:
+//   - setBackground, which replaces the engine-wide picture;
+//   - ReleaseFrameResources, which frees a window's own pictures (caption buttons, window
+//     picture) together with its record;
+//   - the exit routine, before the graphics library shuts down.
+// The embedded pictures never change; clearing only costs one decode the next time.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class GxImage;
+
+namespace skin {
+
+// The picture decoded from bytes, or null when they do not decode. Owned by the cache.
+const GxImage* DecodedPicture(const void* bytes, std::size_t size);
+inline const GxImage* DecodedPicture(const std::vector<std::uint8_t>& bytes) {
+    return bytes.empty() ? nullptr : DecodedPicture(bytes.data(), bytes.size());
+}
+
+// The picture drawn at width x height the way a stretched background is drawn, on a
+// transparent 32-bit bitmap. Kept for the last few sizes asked; a resize asks anew.
+const GxImage* StretchedPicture(const std::vector<std::uint8_t>& bytes, int width, int height);
+
+void ClearPictureCache();
+
+// Decoded and stretched pictures held now (for tests).
+int CachedPictureCount();
+
+}  // namespace skin
