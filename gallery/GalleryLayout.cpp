@@ -34,7 +34,7 @@ const GalleryControl kControls[] = {
     // Views and the header.
     {0, "Static", "列表视图（带表头）· List view with header", kLabel, 0, 240, 36, 310, 16, false},
     {kIdListView, WC_LISTVIEWA, "", kReport, 0, 240, 54, 310, 130, false},
-    {0, "Static", "列表视图（样式位 0x10，不换肤）· Sorted, left unskinned", kLabel, 0, 240, 192, 310, 16, false},
+    {0, "Static", "列表视图（位 0x10，列表皮肤跳过）· Sorted", kLabel, 0, 240, 192, 310, 16, false},
     {kIdListViewSorted, WC_LISTVIEWA, "", kReport | LVS_SORTASCENDING, 0, 240, 210, 310, 100, false},
     {0, "Static", "树视图 · Tree view", kLabel, 0, 240, 318, 310, 16, false},
     {kIdTreeView, WC_TREEVIEWA, "",
