@@ -250,4 +250,11 @@ HBITMAP MakeClientBackgroundBitmap(HWND window) {
     return MemoryDCToBitmap(dc, width, height);
 }
 
+namespace {
+unsigned g_backgroundGeneration = 1;
+}
+
+unsigned BackgroundGeneration() { return g_backgroundGeneration; }
+void NoteBackgroundChanged() { ++g_backgroundGeneration; }
+
 }  // namespace skin

@@ -28,6 +28,12 @@ HBITMAP MemoryDCToBitmap(HDC dc, int width, int height);
 // window has no background.
 HBITMAP MakeClientBackgroundBitmap(HWND window);
 
+// A number that changes whenever some window's composed background changes (a rebuild, a
+// caption button or title redrawn into it). Whatever keeps pictures made from composed
+// backgrounds compares it to know they still hold.
+unsigned BackgroundGeneration();
+void NoteBackgroundChanged();
+
 // Owner of one composed background: released through ReleaseMemoryDC when it goes.
 class ComposedBackground {
 public:

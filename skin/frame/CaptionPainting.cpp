@@ -11,6 +11,7 @@
 #include "skin/draw/PictureCache.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/draw/Backgrounds.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/Paths.h"
 #include "skin/frame/FrameDC.h"
@@ -207,6 +208,7 @@ void PaintTitle(SkinEngine& engine, int index, GxGraphics& surface, int composin
     DrawTitleText(*record, surface, text ? *text : WindowText(record->hwnd));
     if (!composing) {
         surface.Flush(Gdiplus::FlushIntentionSync);
+        NoteBackgroundChanged();
         ShowArea(*record, area);
     }
 }
@@ -233,6 +235,7 @@ void PaintCaptionButton(SkinEngine&, int index, int number, GxGraphics& surface,
     DrawButtonPicture(surface, *record, *button, box);
     if (!composing) {
         surface.Flush(Gdiplus::FlushIntentionSync);
+        NoteBackgroundChanged();
         ShowArea(*record, area);
     }
 }

@@ -1,10 +1,42 @@
 #include "skin/frame/ColourAnswers.h"
 
+#include <unordered_map>
+
 #include "skin/core/Properties.h"
+#include "skin/core/SkinSettings.h"
 #include "skin/draw/Backgrounds.h"
+#include "skin/draw/Geometry.h"
 
 namespace skin {
 namespace {
+
+// What a control's pattern brush was made from. The same key gives the same pixels, so a
+// repaint reuses the brush instead of composing and veiling a new bitmap. A new key comes
+// with every change of a composed background (rebuild after a resize, maximize or
+// setBackground; caption-button and title redraws), a move or resize of the control, and
+// a change of the veil alpha. The brush itself goes as before: replaced, or released with
+// the control.
+struct BrushKey {
+    unsigned generation;
+    RECT placement;  // the control's rectangle in its root window
+    RECT client;
+    int veilAlpha;
+    bool operator==(const BrushKey& o) const {
+        return generation == o.generation && EqualRect(&placement, &o.placement) && EqualRect(&client, &o.client) &&
+               veilAlpha == o.veilAlpha;
+    }
+};
+
+std::unordered_map<HWND, BrushKey>& BrushKeys() {
+    static std::unordered_map<HWND, BrushKey> keys;
+    return keys;
+}
+
+BrushKey KeyFor(HWND control) {
+    BrushKey key = {BackgroundGeneration(), WindowRectInRoot(control), {}, SkinVeilAlpha};
+    GetClientRect(control, &key.client);
+    return key;
+}
 
 void DeleteHeldObject(HWND control, const char* property) {
     HGDIOBJ object = GetPropHandle<HGDIOBJ>(control, property);
@@ -21,6 +53,7 @@ void PrepareText(HWND control, HDC dc) {
 }  // namespace
 
 void ReleaseColourObjects(HWND control) {
+    BrushKeys().erase(control);
     DeleteHeldObject(control, kPropBrush);
     DeleteHeldObject(control, kPropBrushBitmap);
 }
@@ -28,6 +61,12 @@ void ReleaseColourObjects(HWND control) {
 HBRUSH AnswerWithPatternBrush(HWND control, HDC dc) {
     if (!control || !dc) return nullptr;
     PrepareText(control, dc);
+    const BrushKey key = KeyFor(control);
+    HBRUSH held = GetPropHandle<HBRUSH>(control, kPropBrush);
+    if (held && GetPropHandle<HBITMAP>(control, kPropBrushBitmap)) {
+        auto found = BrushKeys().find(control);
+        if (found != BrushKeys().end() && found->second == key) return held;
+    }
     ReleaseColourObjects(control);
     HBITMAP bitmap = MakeClientBackgroundBitmap(control);
     if (!bitmap) return nullptr;
@@ -38,6 +77,7 @@ HBRUSH AnswerWithPatternBrush(HWND control, HDC dc) {
     }
     SetPropHandle(control, kPropBrush, brush);
     SetPropHandle(control, kPropBrushBitmap, bitmap);
+    BrushKeys()[control] = key;
     return brush;
 }
 

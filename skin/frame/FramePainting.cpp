@@ -2,6 +2,7 @@
 // repaint that copies it to the screen.
 #include "skin/frame/FramePainting.h"
 
+#include "skin/draw/Backgrounds.h"
 #include "skin/draw/PictureCache.h"
 
 #include "graphics/GxGraphics.h"
@@ -199,6 +200,7 @@ void ReleaseComposedBackground(SkinnedWindow& record) {
         if (original) SelectObject(record.backgroundDC, original);
         DeleteDC(record.backgroundDC);
         record.backgroundDC = nullptr;
+        NoteBackgroundChanged();
     }
     if (composed) DeleteObject(composed);
     RemovePropValue(record.hwnd, kPropOriginalBitmap);
@@ -250,6 +252,7 @@ void RebuildBackground(SkinEngine& engine, int index, HDC, int paint) {
     }
 
     record->backgroundStale = 0;
+    NoteBackgroundChanged();
     if (!paint) return;
     {
         WindowDC target(window);

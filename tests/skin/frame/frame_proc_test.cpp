@@ -2,6 +2,8 @@
 // answers and the end of a window.
 #include <gtest/gtest.h>
 
+#include "skin/draw/Backgrounds.h"
+
 #include <string>
 
 #include "FrameTestSupport.h"
@@ -374,6 +376,28 @@ TEST_F(ColourAnswers, StaticsGetTheirTextColourAndAPatternBrushThatIsReplaced) {
     EXPECT_EQ(hollow, GetStockObject(NULL_BRUSH));
     EXPECT_EQ(GetPropValue(label_, kPropBrushBitmap), 0u);
     EXPECT_EQ(LiveGdiObjects(), live - 2);
+}
+
+TEST_F(ColourAnswers, ABrushIsReusedUntilTheBackgroundTheControlOrTheVeilChanges) {
+    HBRUSH first = ask(WM_CTLCOLORSTATIC, label_);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(ask(WM_CTLCOLORSTATIC, label_), first);
+
+    const int live = LiveGdiObjects();
+    auto expectReplaced = [&](const char* why) {
+        HBRUSH now = ask(WM_CTLCOLORSTATIC, label_);
+        EXPECT_NE(now, first) << why;
+        EXPECT_EQ(LiveGdiObjects(), live) << why;  // the old pair went with it
+        first = now;
+    };
+    NoteBackgroundChanged();
+    expectReplaced("background recomposed");
+    SetWindowPos(label_, nullptr, 24, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    expectReplaced("moved");
+    SetWindowPos(label_, nullptr, 0, 0, 90, 20, SWP_NOMOVE | SWP_NOZORDER);
+    expectReplaced("resized");
+    engine().setOptions(1, 180, std::nullopt);
+    expectReplaced("veil alpha");
 }
 
 TEST_F(ColourAnswers, AMissingTextColourReadsAsBlack) {
