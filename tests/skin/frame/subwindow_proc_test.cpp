@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "skin/draw/Backgrounds.h"
 #include "skin/frame/SubWindowProc.h"
 #include "subwindow_fixture.h"
 #include "support/GdiplusSession.h"
@@ -82,8 +83,12 @@ TEST_F(SubWindowProcTest, ColourRequestsGetSeeThroughBrushesWithoutChaining) {
     EXPECT_EQ(lastTextColour, RGB(1, 2, 3));
     EXPECT_EQ(lastBkMode, TRANSPARENT);
 
-    // The next request replaces both objects and deletes the old ones.
+    // Over an unchanged background the brush is handed out again; once the background
+    // changes, the next request replaces both objects and deletes the old ones.
+    EXPECT_EQ(colour(WM_CTLCOLORSTATIC, label), first);
+    skin::NoteBackgroundChanged();
     const LRESULT second = colour(WM_CTLCOLORSTATIC, label);
+    EXPECT_NE(second, first);
     EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(first)), 0u);
     EXPECT_EQ(GetObjectType(firstBitmap), 0u);
     EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(second)), static_cast<DWORD>(OBJ_BRUSH));
