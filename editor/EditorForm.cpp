@@ -79,7 +79,8 @@ HWND CreateControl(HWND form, const ControlSpec& c, const FormState& state) {
             break;
         case ControlKind::StagingBox:
             cls = "Edit";
-            style = WS_CHILD | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | WS_BORDER;
+            // Never shown, so never wrapped: re-wrapping a long hidden text is pure cost.
+            style = WS_CHILD | ES_LEFT | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_BORDER;
             break;
         case ControlKind::CheckBox:
             cls = "Button";

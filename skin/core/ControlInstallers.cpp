@@ -1,6 +1,7 @@
 #include "skin/core/ControlInstallers.h"
 
 #include "skin/controls/ButtonSkin.h"
+#include "skin/controls/ComboSkin.h"
 #include "skin/controls/HeaderSkin.h"
 #include "skin/controls/ListSkin.h"
 #include "skin/controls/ProgressSkin.h"
@@ -12,7 +13,7 @@ namespace skin {
 void RunControlInstallers(int recordIndex, HWND parent) {
     InstallPushButtonSkin(recordIndex, parent);
     InstallCheckRadioSkin(recordIndex, parent);
-    // Edit and combo boxes come here once their skin lands.
+    InstallEditAndComboSkins(recordIndex, parent);
     InstallTrackBarSkin(recordIndex, parent);
     InstallProgressSkin(recordIndex, parent);
     InstallListSkin(recordIndex, parent);
