@@ -1,12 +1,15 @@
 #include "skin/controls/ButtonSkin.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "graphics/ToolTipWindow.h"
 #include "skin/controls/CheckBoxPainter.h"
 #include "skin/controls/HoverTracking.h"
 #include "skin/controls/Subclassing.h"
 #include "skin/controls/WindowDC.h"
+#include "skin/core/MessageData.h"
 #include "skin/draw/ButtonFaces.h"
 #include "skin/draw/ControlFont.h"
 #include "skin/draw/WindowQueries.h"
@@ -108,12 +111,11 @@ LRESULT OnFocus(const Button& b, UINT message, WPARAM wParam, LPARAM lParam) {
     return PassOn(b.window, message, wParam, lParam);
 }
 
-// A null text is an empty caption. Check boxes and radio buttons draw themselves in
-// the system's look when their text changes and nothing repaints them after, so the skin
-// paints over that at once.
+// A null text is an empty caption; a text that cannot be read leaves the caption as it
+// was. Check boxes and radio buttons draw themselves in the system's look when their text
+// changes and nothing repaints them after, so the skin paints over that at once.
 LRESULT OnSetText(const Button& b, WPARAM wParam, LPARAM lParam) {
-    const char* text = reinterpret_cast<const char*>(lParam);
-    b.entry->text = text ? text : "";
+    if (std::optional<std::string> text = ReadMessageText(lParam)) b.entry->text = std::move(*text);
     const int kind = b.entry->kind;
     const LRESULT result = PassOn(b.window, WM_SETTEXT, wParam, lParam);
     PaintOwnLook(b.window, kind, 0);

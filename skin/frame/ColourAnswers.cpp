@@ -50,12 +50,33 @@ void PrepareText(HWND control, HDC dc) {
     SetBkMode(dc, TRANSPARENT);
 }
 
+BOOL CALLBACK ReleaseDescendant(HWND child, LPARAM) {
+    ReleaseColourObjects(child);
+    return TRUE;
+}
+
+// A window's destruction takes its descendants along without a hook call of their own.
+LRESULT CALLBACK OnWindowEvent(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_DESTROYWND) {
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        ReleaseColourObjects(window);
+        EnumChildWindows(window, ReleaseDescendant, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+thread_local HHOOK t_destroyWatch = nullptr;
+
 }  // namespace
 
 void ReleaseColourObjects(HWND control) {
     BrushKeys().erase(control);
     DeleteHeldObject(control, kPropBrush);
     DeleteHeldObject(control, kPropBrushBitmap);
+}
+
+void WatchForDestroyedControls() {
+    if (!t_destroyWatch) t_destroyWatch = SetWindowsHookExA(WH_CBT, OnWindowEvent, nullptr, GetCurrentThreadId());
 }
 
 HBRUSH AnswerWithPatternBrush(HWND control, HDC dc) {
@@ -75,6 +96,7 @@ HBRUSH AnswerWithPatternBrush(HWND control, HDC dc) {
         DeleteObject(bitmap);
         return nullptr;
     }
+    WatchForDestroyedControls();
     SetPropHandle(control, kPropBrush, brush);
     SetPropHandle(control, kPropBrushBitmap, bitmap);
     BrushKeys()[control] = key;

@@ -17,4 +17,11 @@ HBRUSH AnswerWithHollowBrush(HWND control, HDC dc);
 // Deletes the brush and bitmap held for the control and removes both properties.
 void ReleaseColourObjects(HWND control);
 
+// Makes sure that every window of this thread that is destroyed (and each of its
+// descendants) gives its colour objects back first, whether or not a skin procedure sees
+// its end: a label or a check box destroyed before its top-level window would otherwise
+// keep its brush and bitmap for the rest of the process. Idempotent; the watch lasts as
+// long as the thread. Whoever stores objects in "Kj_dxjb" / "Kj_wtjb" calls it.
+void WatchForDestroyedControls();
+
 }  // namespace skin

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "graphics/GxGraphics.h"
+#include "skin/core/MessageData.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
@@ -46,15 +47,6 @@ struct FrameMessage {
     LRESULT passOn() const { return CallPreviousProc(hwnd, message, wParam, lParam); }
     UINT_PTR timerId() const { return reinterpret_cast<UINT_PTR>(hwnd); }
 };
-
-// Structures behind lParam are copied with a checked read, so a bad pointer is only ignored.
-template <class T>
-bool CopyFromMessage(LPARAM lParam, T& out) {
-    if (!lParam) return false;
-    SIZE_T read = 0;
-    return ReadProcessMemory(GetCurrentProcess(), reinterpret_cast<const void*>(lParam), &out, sizeof(T), &read) &&
-           read == sizeof(T);
-}
 
 // One caption button redrawn through slot 17 on a fresh surface that it may fill.
 void PaintButton(const FrameMessage& m, int button, std::optional<int> pressed, std::optional<int> alpha) {
@@ -199,10 +191,11 @@ LRESULT OnTimer(const FrameMessage& m, SkinnedWindow& record) {
 }
 
 LRESULT OnGetMinMaxInfo(const FrameMessage& m, SkinnedWindow& record) {
+    // Structures behind lParam are read and written with checks, so a bad pointer is only ignored.
     MINMAXINFO info = {};
     if (CopyFromMessage(m.lParam, info)) {
         ApplySizeLimits(record, info);
-        *reinterpret_cast<MINMAXINFO*>(m.lParam) = info;
+        CopyToMessage(m.lParam, info);
     }
     return m.passOn();
 }
@@ -296,10 +289,12 @@ LRESULT OnQueryOpen(const FrameMessage& m, SkinnedWindow& record) {
 
 LRESULT OnSetText(const FrameMessage& m, SkinnedWindow& record) {
     if (record.option7 && record.option31) {
-        // A null text sets an empty title, as the default procedure treats it.
-        const char* text = reinterpret_cast<const char*>(m.lParam);
-        GxGraphics surface;
-        m.engine.paintTitle(m.index, surface, 0, std::string(text ? text : ""));
+        // A null text sets an empty title, as the default procedure treats it; a text that
+        // cannot be read is left to the procedure the message goes on to.
+        if (const std::optional<std::string> text = ReadMessageText(m.lParam)) {
+            GxGraphics surface;
+            m.engine.paintTitle(m.index, surface, 0, *text);
+        }
     }
     return m.passOn();
 }
