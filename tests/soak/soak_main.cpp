@@ -236,7 +236,8 @@ int main(int argc, char** argv) {
     galleryOptions.onCreated = editor::OnFormCreated;
     galleryOptions.quitOnDestroy = false;
     HWND galleryWindow = gallery::CreateGalleryWindow(GetModuleHandleA(nullptr), galleryOptions);
-    SetWindowPos(galleryWindow, nullptr, 360, 380, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Apart from the editor, so that neither covers the other's title band.
+    SetWindowPos(galleryWindow, nullptr, 300, 470, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (!editorWindow || !galleryWindow) {
         std::printf("soak: the windows did not open\n");
         return 1;
