@@ -157,11 +157,11 @@ void OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 LRESULT OnControlColour(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     FormState* state = StateOf(hwnd);
     HDC dc = reinterpret_cast<HDC>(wParam);
-    const ControlSpec* spec = FindControlSpec(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
-    if (!state || !dc || !spec) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    SetTextColor(dc, spec->textColour);
-    if (msg == WM_CTLCOLORSTATIC && spec->kind != ControlKind::Edit && spec->kind != ControlKind::OutputBox &&
-        spec->kind != ControlKind::StagingBox) {
+    const ControlSpec* layout = FindControlSpec(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+    if (!state || !dc || !layout) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    SetTextColor(dc, layout->textColour);
+    if (msg == WM_CTLCOLORSTATIC && layout->kind != ControlKind::Edit && layout->kind != ControlKind::OutputBox &&
+        layout->kind != ControlKind::StagingBox) {
         // Labels show the form's plain face through them until a skin paints one.
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));

@@ -125,16 +125,16 @@ TEST_F(Startup, LabelsAndSwitchesKeepTheirTextColoursOnceSkinned) {
     const ControlSpec* specs = FormControls(&count);
     int checked = 0;
     for (int i = 0; i < count; ++i) {
-        const ControlSpec& spec = specs[i];
-        if (spec.kind != ControlKind::Label && spec.kind != ControlKind::NoteLabel) continue;
-        HWND label = form.item(spec.id);
+        const ControlSpec& layout = specs[i];
+        if (layout.kind != ControlKind::Label && layout.kind != ControlKind::NoteLabel) continue;
+        HWND label = form.item(layout.id);
         HDC dc = GetDC(label);
         SetTextColor(dc, 0x00ABCDEF);
         const LRESULT brush =
             SendMessageA(form.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
-        EXPECT_NE(brush, 0) << spec.name;
-        EXPECT_EQ(GetTextColor(dc), spec.textColour) << spec.name;
-        EXPECT_EQ(GetBkMode(dc), TRANSPARENT) << spec.name;
+        EXPECT_NE(brush, 0) << layout.name;
+        EXPECT_EQ(GetTextColor(dc), layout.textColour) << layout.name;
+        EXPECT_EQ(GetBkMode(dc), TRANSPARENT) << layout.name;
         ReleaseDC(label, dc);
         ++checked;
     }
