@@ -101,6 +101,8 @@ void FillLists(HWND window) {
     SendDlgItemMessageA(window, kAllUpDown, UDM_SETPOS32, 0, 5);
 }
 
+// Every single-line field scrolls its text: Wine's edit breaks its heap when text is
+// inserted into a field without ES_AUTOHSCROLL that is already full.
 void CreateControls(HWND w) {
     const DWORD tab = WS_TABSTOP;
     Colour(Add(w, "Static", "label", SS_LEFTNOWORDWRAP, 0, 10, 35, 80, 16, kAllLabel), RGB(0, 0, 255));
@@ -113,9 +115,9 @@ void CreateControls(HWND w) {
     Add(w, "Edit", "first\r\nsecond\r\nthird\r\nfourth\r\nfifth", tab | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL,
         WS_EX_CLIENTEDGE, 170, 62, 150, 60, kAllMultiLineEdit);
     Add(w, "Edit", "read only", tab | ES_READONLY | ES_AUTOHSCROLL, WS_EX_STATICEDGE, 330, 62, 120, 22, kAllReadOnlyEdit);
-    Add(w, "ComboBox", "", tab | CBS_DROPDOWN | WS_VSCROLL, 0, 10, 92, 150, 150, kAllDropDownCombo);
+    Add(w, "ComboBox", "", tab | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, 10, 92, 150, 150, kAllDropDownCombo);
     Add(w, "ComboBox", "", tab | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 460, 62, 120, 150, kAllDropListCombo);
-    Add(w, "ComboBox", "", tab | CBS_SIMPLE, 0, 460, 92, 120, 80, kAllSimpleCombo);
+    Add(w, "ComboBox", "", tab | CBS_SIMPLE | CBS_AUTOHSCROLL, 0, 460, 92, 120, 80, kAllSimpleCombo);
     Add(w, "ListBox", "", tab | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE, 10, 130, 120, 90, kAllListBox);
     Add(w, WC_LISTVIEWA, "", tab | LVS_REPORT, WS_EX_CLIENTEDGE, 140, 130, 160, 90, kAllListView);
     Add(w, WC_TREEVIEWA, "", tab | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, WS_EX_CLIENTEDGE, 310, 130, 140,
@@ -126,7 +128,7 @@ void CreateControls(HWND w) {
     Add(w, TRACKBAR_CLASSA, "", tab | TBS_VERT | TBS_BOTH, 0, 590, 32, 36, 140, kAllVerticalTrackBar);
     Add(w, PROGRESS_CLASSA, "", 0, 0, 10, 262, 200, 18, kAllProgress);
     Add(w, PROGRESS_CLASSA, "", PBS_VERTICAL, 0, 640, 32, 18, 140, kAllVerticalProgress);
-    HWND buddy = Add(w, "Edit", "5", tab | ES_NUMBER, WS_EX_STATICEDGE, 220, 262, 60, 22, kAllBuddyEdit);
+    HWND buddy = Add(w, "Edit", "5", tab | ES_NUMBER | ES_AUTOHSCROLL, WS_EX_STATICEDGE, 220, 262, 60, 22, kAllBuddyEdit);
     HWND upDown = Add(w, UPDOWN_CLASSA, "", UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0, 0, 0, 0, kAllUpDown);
     SendMessageA(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
     Add(w, UPDOWN_CLASSA, "", UDS_HORZ, 0, 300, 262, 40, 22, kAllHorizontalUpDown);

@@ -1,6 +1,5 @@
 #include "support/SkinCounts.h"
 
-#include <cstring>
 #include <sstream>
 
 #include "graphics/GxCore.h"
@@ -11,30 +10,36 @@
 namespace testing_support {
 namespace {
 
-bool IsSkinProperty(const char* name) {
-    static const char* const kNames[] = {"Hw_lbID", "Hw_FuID",  "Hw_hProc", "Kj_dxjb", "Kj_wtjb", "Mb_zpf",   "Wxk_Zpf",
-                                         "Wxk_Cj",  "Kj_FuID", "Kj_lbID",  "Kj_hProc", "Ck_Ycjdx", "Ck_wtjbdx"};
+struct Tally {
+    bool withColourObjects;
+    int total;
+};
+
+bool IsSkinProperty(const char* name, bool withColourObjects) {
+    static const char* const kNames[] = {"Hw_lbID", "Hw_FuID", "Hw_hProc", "Mb_zpf",   "Wxk_Zpf",  "Wxk_Cj",
+                                         "Kj_FuID", "Kj_lbID", "Kj_hProc", "Ck_Ycjdx", "Ck_wtjbdx"};
     for (const char* known : kNames)
         if (lstrcmpA(known, name) == 0) return true;
-    return false;
+    return withColourObjects && (lstrcmpA(name, "Kj_dxjb") == 0 || lstrcmpA(name, "Kj_wtjb") == 0);
 }
 
-BOOL CALLBACK CountProperty(HWND, LPSTR name, HANDLE, ULONG_PTR total) {
+BOOL CALLBACK CountProperty(HWND, LPSTR name, HANDLE, ULONG_PTR data) {
+    auto* tally = reinterpret_cast<Tally*>(data);
     // Atoms without a string name arrive as small integers.
-    if (reinterpret_cast<ULONG_PTR>(name) > 0xFFFF && IsSkinProperty(name)) ++*reinterpret_cast<int*>(total);
+    if (reinterpret_cast<ULONG_PTR>(name) > 0xFFFF && IsSkinProperty(name, tally->withColourObjects)) ++tally->total;
     return TRUE;
 }
 
-void CountOn(HWND window, int& total) { EnumPropsExA(window, CountProperty, reinterpret_cast<LPARAM>(&total)); }
+void CountOn(HWND window, Tally& tally) { EnumPropsExA(window, CountProperty, reinterpret_cast<LPARAM>(&tally)); }
 
-BOOL CALLBACK CountChild(HWND child, LPARAM total) {
-    CountOn(child, *reinterpret_cast<int*>(total));
+BOOL CALLBACK CountChild(HWND child, LPARAM tally) {
+    CountOn(child, *reinterpret_cast<Tally*>(tally));
     return TRUE;
 }
 
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM total) {
-    CountOn(window, *reinterpret_cast<int*>(total));
-    EnumChildWindows(window, CountChild, total);
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM tally) {
+    CountOn(window, *reinterpret_cast<Tally*>(tally));
+    EnumChildWindows(window, CountChild, tally);
     return TRUE;
 }
 
@@ -52,10 +57,10 @@ std::string Describe(const SkinCounts& c) {
     return out.str();
 }
 
-int CountSkinProperties() {
-    int total = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&total));
-    return total;
+int CountSkinProperties(bool withColourObjects) {
+    Tally tally = {withColourObjects, 0};
+    EnumThreadWindows(GetCurrentThreadId(), CountTopLevel, reinterpret_cast<LPARAM>(&tally));
+    return tally.total;
 }
 
 SkinCounts CountSkinObjects() {

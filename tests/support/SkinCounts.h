@@ -22,8 +22,9 @@ std::string Describe(const SkinCounts& counts);
 
 // Properties of the skin's protocol ("Hw_*", "Kj_dxjb", "Kj_wtjb", "Mb_zpf", "Wxk_*",
 // "Kj_FuID" / "Kj_lbID" / "Kj_hProc", "Ck_*") on every window of this thread, the popups
-// included. "Kj_Ztys" is the program's, not the skin's, and is not counted.
-int CountSkinProperties();
+// included. "Kj_Ztys" is the program's, not the skin's, and is not counted; the colour
+// answers' "Kj_dxjb" and "Kj_wtjb" only when asked for.
+int CountSkinProperties(bool withColourObjects = true);
 
 SkinCounts CountSkinObjects();
 
