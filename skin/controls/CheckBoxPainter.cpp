@@ -1,4 +1,3 @@
-#include "skin/draw/PictureCache.h"
 #include "skin/controls/CheckBoxPainter.h"
 
 #include "embedded_pictures.h"
@@ -10,7 +9,9 @@
 #include "skin/controls/OffscreenPaint.h"
 #include "skin/controls/Subclassing.h"
 #include "skin/draw/Colour.h"
+#include "skin/draw/FaceCache.h"
 #include "skin/draw/Paths.h"
+#include "skin/draw/PictureCache.h"
 
 namespace skin {
 namespace {
@@ -132,7 +133,8 @@ void DrawCaption(GxGraphics& surface, HWND control, const ButtonEntry& entry, co
 using GlyphPainter = void (*)(GxGraphics&, HWND, UINT, float, float);
 
 // The frame both looks share; captionInset and captionWidthCut place the caption box.
-void PaintCheckLike(HWND control, UINT itemState, GlyphPainter glyph, float captionInset, float captionWidthCut) {
+void PaintCheckLike(HWND control, UINT itemState, const char* kind, GlyphPainter glyph, float captionInset,
+                    float captionWidthCut) {
     const auto skinned = FindSkinnedControl(control, &SkinnedWindow::buttonControls);
     if (!skinned) return;
     RECT client = {};
@@ -141,7 +143,17 @@ void PaintCheckLike(HWND control, UINT itemState, GlyphPainter glyph, float capt
     const float width = static_cast<float>(client.right - client.left);
     const float height = static_cast<float>(client.bottom - client.top);
     const ButtonEntry& entry = *skinned.entry;
-    PaintOffscreen(control, client, OffscreenTarget(), [&](GxGraphics& surface, HDC) {
+    OffscreenTarget target;
+    target.look = LookText(kind)
+                      .add(IsChecked(control) ? 1 : 0)
+                      .add(itemState & ODS_HOTLIGHT)
+                      .add(GetPropColour(control, kPropTextColour))
+                      .add(entry.text)
+                      .add(entry.fontName)
+                      .add(entry.fontSize)
+                      .add(entry.fontStyle)
+                      .text();
+    PaintOffscreen(control, client, target, [&](GxGraphics& surface, HDC) {
         glyph(surface, control, itemState, left, height);
         DrawCaption(surface, control, entry, Gdiplus::RectF(left + captionInset, 2, width - captionWidthCut, height));
     });
@@ -149,10 +161,10 @@ void PaintCheckLike(HWND control, UINT itemState, GlyphPainter glyph, float capt
 
 }  // namespace
 
-void PaintCheckBox(HWND checkBox, UINT itemState) { PaintCheckLike(checkBox, itemState, DrawCheckGlyph, 17, 19); }
+void PaintCheckBox(HWND checkBox, UINT itemState) { PaintCheckLike(checkBox, itemState, "check", DrawCheckGlyph, 17, 19); }
 
 void PaintRadioButton(HWND radioButton, UINT itemState) {
-    PaintCheckLike(radioButton, itemState, DrawRadioGlyph, 18, 0);
+    PaintCheckLike(radioButton, itemState, "radio", DrawRadioGlyph, 18, 0);
 }
 
 }  // namespace skin

@@ -1,4 +1,3 @@
-#include "skin/draw/PictureCache.h"
 #include "skin/controls/ComboSkin.h"
 
 #include <string>
@@ -14,8 +13,10 @@
 #include "skin/controls/OffscreenPaint.h"
 #include "skin/controls/Subclassing.h"
 #include "skin/draw/Colour.h"
+#include "skin/draw/FaceCache.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/Paths.h"
+#include "skin/draw/PictureCache.h"
 #include "skin/draw/WindowQueries.h"
 #include "skin/frame/ColourAnswers.h"
 
@@ -182,6 +183,21 @@ void DrawSelectedText(GxGraphics& surface, HWND combo, const ComboGeometry& g) {
     surface.DrawString(text.c_str(), font, layout, nullptr, brush);
 }
 
+// Everything the box's look reads besides the background: the kept-out children's places
+// and, for a drop-down list, its text.
+std::string ComboLook(HWND combo, const ComboGeometry& g, bool hover, bool focus) {
+    LookText look("combo");
+    look.add(g.style).add(hover).add(focus).add(SkinTranslucentEdits);
+    for (HWND child = FindWindowExA(combo, nullptr, nullptr, nullptr); child;
+         child = FindWindowExA(combo, child, nullptr, nullptr)) {
+        look.add(GetWindowClassName(child)).add(ChildRectInParentWindow(child));
+    }
+    if (IsDropBit(g.style) && IsListBit(g.style)) {
+        look.add(ReadWindowText(combo)).add(GetPropColour(combo, kPropTextColour));
+    }
+    return look.text();
+}
+
 // --- messages, in the order of the skin's table ---
 
 bool IsHotCombo(const Combo& c) { return c.record->hotIndex == c.entryIndex && c.record->hotKind == kHotKindCombo; }
@@ -328,6 +344,7 @@ void PaintComboBox(int parentIndex, int entryIndex, bool hover, std::optional<bo
     OffscreenTarget target;
     target.wholeWindow = true;
     target.keyed = true;
+    target.look = ComboLook(combo, g, hover, focus);
     PaintOffscreen(combo, RECT{0, 0, g.width, g.height}, target, [&](GxGraphics& surface, HDC) {
         FillBackground(surface, g);
         KeepOutChildren(surface, combo, g.style);

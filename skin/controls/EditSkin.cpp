@@ -7,6 +7,7 @@
 #include "skin/controls/Subclassing.h"
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/Colour.h"
+#include "skin/draw/FaceCache.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/WindowQueries.h"
 #include "skin/frame/ColourAnswers.h"
@@ -251,6 +252,7 @@ void PaintEditFrame(HWND edit, bool hover, std::optional<bool> focused) {
     target.wholeWindow = true;
     target.excludeGiven = true;
     target.exclude = content;
+    target.look = LookText("edit-ring").add(hover).add(focus).add(SkinTranslucentEdits).add(content).text();
     PaintOffscreen(edit, RECT{0, 0, frame.width, frame.height}, target, [&](GxGraphics& surface, HDC) {
         surface.SetClipRect(0, 0, static_cast<float>(frame.width), static_cast<float>(frame.height),
                             Gdiplus::CombineModeReplace);
@@ -299,6 +301,7 @@ void PaintVeiledBackground(HWND control, HDC dc, bool isClientDC) {
         target.wholeWindow = true;
         target.at = POINT{area.left, area.top};
     }
+    target.look = "veil";
     PaintOffscreen(control, area, target, [&](GxGraphics& surface, HDC) {
         GxSolidBrush veil;
         if (veil.CreateSolidFill(RgbToArgb(kWhite, SkinVeilAlpha, true))) {

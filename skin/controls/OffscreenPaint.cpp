@@ -3,6 +3,7 @@
 #include "graphics/GxGraphics.h"
 #include "skin/controls/WindowDC.h"
 #include "skin/draw/Backgrounds.h"
+#include "skin/draw/FaceCache.h"
 
 namespace skin {
 
@@ -10,15 +11,6 @@ bool PaintOffscreen(HWND window, const RECT& area, const OffscreenTarget& target
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     if (!window || width <= 0 || height <= 0) return false;
-
-    ComposedBackground picture(window, area);
-    if (!picture) return false;
-    if (draw) {
-        GxGraphics surface;
-        surface.CreateFromHDC(picture.dc());
-        draw(surface, picture.dc());
-        surface.Flush(Gdiplus::FlushIntentionSync);
-    }
 
     WindowDC owned;
     HDC dc = target.dc;
@@ -33,13 +25,29 @@ bool PaintOffscreen(HWND window, const RECT& area, const OffscreenTarget& target
     if (target.excludeGiven) {
         ExcludeClipRect(dc, target.exclude.left, target.exclude.top, target.exclude.right, target.exclude.bottom);
     }
-    if (target.keyed) {
-        TransparentBlt(dc, target.at.x, target.at.y, width, height, picture.dc(), 0, 0, width, height, kKeyColour);
-    } else {
-        BitBlt(dc, target.at.x, target.at.y, width, height, picture.dc(), 0, 0, SRCCOPY);
+    const COLORREF key = kKeyColour;
+    const COLORREF* keyColour = target.keyed ? &key : nullptr;
+    bool painted = !target.look.empty() && DrawKeptFace(window, area, target.look, dc, target.at, keyColour);
+    if (!painted) {
+        ComposedBackground picture(window, area);
+        if (picture) {
+            if (draw) {
+                GxGraphics surface;
+                surface.CreateFromHDC(picture.dc());
+                draw(surface, picture.dc());
+                surface.Flush(Gdiplus::FlushIntentionSync);
+            }
+            if (!target.look.empty()) KeepFace(window, area, target.look, picture.dc());
+            if (target.keyed) {
+                TransparentBlt(dc, target.at.x, target.at.y, width, height, picture.dc(), 0, 0, width, height, key);
+            } else {
+                BitBlt(dc, target.at.x, target.at.y, width, height, picture.dc(), 0, 0, SRCCOPY);
+            }
+            painted = true;
+        }
     }
     if (saved) RestoreDC(dc, saved);
-    return true;
+    return painted;
 }
 
 }  // namespace skin

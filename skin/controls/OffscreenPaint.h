@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 class GxGraphics;
 
@@ -25,6 +26,10 @@ struct OffscreenTarget {
     // Left out of the target's clip before copying (window or client coordinates).
     bool excludeGiven = false;
     RECT exclude = {0, 0, 0, 0};
+    // When not empty, every input of the look besides the background, written out: the
+    // finished picture is kept under it and copied again while nothing under it changes
+    // (skin/draw/FaceCache.h), instead of being composed and drawn anew.
+    std::string look;
 };
 
 // What a look draws: a surface over the memory DC, and the memory DC itself for GDI work

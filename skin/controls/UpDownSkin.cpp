@@ -1,4 +1,3 @@
-#include "skin/draw/PictureCache.h"
 #include "skin/controls/UpDownSkin.h"
 
 #include "embedded_pictures.h"
@@ -11,6 +10,7 @@
 #include "skin/controls/Subclassing.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/Paths.h"
+#include "skin/draw/PictureCache.h"
 
 namespace skin {
 namespace {

@@ -9,6 +9,7 @@
 #include "skin/core/SkinSettings.h"
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/Colour.h"
+#include "skin/draw/FaceCache.h"
 #include "skin/draw/Paths.h"
 
 namespace skin {
@@ -144,12 +145,25 @@ void DrawCaption(GxGraphics& graphics, HWND button, int width, int height) {
     graphics.DrawString(entry->text.c_str(), font, layout, &format, brush);
 }
 
+// Everything the face and caption read besides the background.
+std::string PushFaceLook(HWND button, UINT itemState) {
+    LookText look("push");
+    look.add(itemState & (ODS_DISABLED | ODS_HOTLIGHT | ODS_FOCUS | ODS_SELECTED));
+    look.add(GetPropColour(button, kPropTextColour));
+    if (const ButtonEntry* entry = FindOwnEntry(button)) {
+        look.add(entry->text).add(entry->fontName).add(entry->fontSize).add(entry->fontStyle);
+    }
+    return look.text();
+}
+
 }  // namespace
 
 void PaintPushButtonFace(HWND button, HDC dc, UINT itemState, const RECT& rect) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     if (!button || !dc || width <= 0 || height <= 0) return;
+    const std::string look = PushFaceLook(button, itemState);
+    if (DrawKeptFace(button, rect, look, dc, POINT{rect.left, rect.top})) return;
     ComposedBackground background(button, rect);
     if (!background) return;
     {
@@ -159,6 +173,7 @@ void PaintPushButtonFace(HWND button, HDC dc, UINT itemState, const RECT& rect) 
             DrawCaption(graphics, button, width, height);
         }
     }
+    KeepFace(button, rect, look, background.dc());
     // One blit, so the button never shows the background without its face.
     BitBlt(dc, rect.left, rect.top, width, height, background.dc(), 0, 0, SRCCOPY);
 }

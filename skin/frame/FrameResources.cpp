@@ -1,7 +1,8 @@
 #include "skin/frame/FrameResources.h"
-#include "skin/draw/PictureCache.h"
 
 #include "skin/core/SkinRegistry.h"
+#include "skin/draw/FaceCache.h"
+#include "skin/draw/PictureCache.h"
 #include "skin/frame/ColourAnswers.h"
 #include "skin/frame/FramePainting.h"
 
@@ -21,6 +22,7 @@ void ReleaseFrameResources(HWND window) {
     if (!record) return;
     // The record's pictures are freed below; pictures decoded from them must not outlive them.
     ClearPictureCache();
+    ClearFaceCache();
     record->editControls.forEach([](int, const EditEntry& edit) {
         if (edit.hwnd) ReleaseColourObjects(edit.hwnd);
     });

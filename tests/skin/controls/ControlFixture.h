@@ -7,6 +7,7 @@
 
 #include "skin/core/SkinRegistry.h"
 #include "skin/core/SkinSettings.h"
+#include "skin/draw/Backgrounds.h"
 #include "support/Pump.h"
 
 namespace controls_test {
@@ -56,12 +57,13 @@ public:
     int index() const { return skin::FindSkinnedWindow(hwnd_); }
     skin::SkinnedWindow& record() const { return *skin::GetSkinnedWindow(index()); }
 
-    // Paints the whole composed background one colour.
+    // Paints the whole composed background one colour, and says so the way a rebuild does.
     void fill(COLORREF colour) {
         HBRUSH brush = CreateSolidBrush(colour);
         RECT all = {0, 0, width_, height_};
         FillRect(dc_, &all, brush);
         DeleteObject(brush);
+        skin::NoteBackgroundChanged();
     }
 
     HWND add(const char* className, const char* text, DWORD style, int x, int y, int width, int height,

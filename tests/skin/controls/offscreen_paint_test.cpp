@@ -8,6 +8,7 @@
 #include "skin/controls/ControlFixture.h"
 #include "skin/controls/Pixels.h"
 #include "skin/draw/Colour.h"
+#include "skin/draw/FaceCache.h"
 #include "skin/draw/MemoryDCList.h"
 #include "support/GdiCount.h"
 #include "support/GdiplusSession.h"
@@ -109,6 +110,107 @@ TEST(PaintOffscreen, ACallersDcKeepsItsClipAndAWindowOutsideTheSkinPaintsNothing
     EXPECT_FALSE(skin::PaintOffscreen(child, RECT{0, 0, 0, 20}, skin::OffscreenTarget(), nullptr));
     EXPECT_EQ(gdi, testing_support::LiveGdiObjects());
     DestroyWindow(stranger);
+}
+
+// A look given with the paint is kept: the same look paints again by copying what was
+// kept, without drawing; another look draws.
+TEST(PaintOffscreen, AKeptLookIsCopiedAgainWithoutDrawingAndTakesNoGdiObject) {
+    SkinnedPopup popup{kBackground};
+    HWND child = popup.add("STATIC", "", 0, 30, 30, 40, 20);
+    RECT client;
+    GetClientRect(child, &client);
+    skin::OffscreenTarget target;
+    target.look = "blue dot";
+    int draws = 0;
+    auto dot = [&draws](GxGraphics& surface, HDC) {
+        ++draws;
+        FillRect(surface, RGB(0, 0, 255), 2, 2, 4, 4);
+    };
+    const int faces = skin::KeptFaceCount();
+    ASSERT_TRUE(skin::PaintOffscreen(child, client, target, dot));
+    EXPECT_EQ(faces + 1, skin::KeptFaceCount());
+    const int gdi = testing_support::LiveGdiObjects();
+
+    Scribble(child, kUntouched);
+    EXPECT_TRUE(skin::PaintOffscreen(child, client, target, dot));
+    EXPECT_EQ(1, draws);
+    EXPECT_TRUE(Near(RGB(0, 0, 255), PixelAt(child, 3, 3), 2));
+    EXPECT_TRUE(Near(kBackground, PixelAt(child, 39, 19), 2));
+    EXPECT_EQ(gdi, testing_support::LiveGdiObjects());
+
+    target.look = "blue dot, hot";
+    EXPECT_TRUE(skin::PaintOffscreen(child, client, target, dot));
+    EXPECT_EQ(2, draws);
+    EXPECT_EQ(faces + 2, skin::KeptFaceCount());
+}
+
+TEST(PaintOffscreen, KeptLooksGoWhenTheBackgroundTheControlTheVeilOrTheThemeChange) {
+    controls_test::SettingsGuard settings;
+    SkinnedPopup popup{kBackground};
+    HWND child = popup.add("STATIC", "", 0, 30, 30, 40, 20);
+    RECT client;
+    GetClientRect(child, &client);
+    skin::OffscreenTarget target;
+    target.look = "plain";
+    int draws = 0;
+    auto paint = [&] {
+        skin::PaintOffscreen(child, client, target, [&draws](GxGraphics&, HDC) { ++draws; });
+        return draws;
+    };
+    EXPECT_EQ(1, paint());
+    EXPECT_EQ(1, paint());
+
+    popup.fill(RGB(0, 128, 0));
+    EXPECT_EQ(2, paint());
+    EXPECT_TRUE(Near(RGB(0, 128, 0), PixelAt(child, 10, 10), 2));  // not the old background
+    SetWindowPos(child, nullptr, 50, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(3, paint());
+    skin::SkinVeilAlpha += 10;
+    EXPECT_EQ(4, paint());
+    skin::SkinThemeColour ^= 0xFF;
+    EXPECT_EQ(5, paint());
+    EXPECT_EQ(5, paint());
+}
+
+TEST(PaintOffscreen, AKeyedCopyFromAKeptLookLeavesMagentaAlone) {
+    SkinnedPopup popup{kBackground};
+    HWND child = popup.add("STATIC", "", 0, 30, 30, 40, 20);
+    RECT client;
+    GetClientRect(child, &client);
+    skin::OffscreenTarget target;
+    target.keyed = true;
+    target.look = "band over a hole";
+    auto band = [](GxGraphics& surface, HDC) {
+        surface.GraphicsClear(skin::RgbToArgb(skin::kKeyColour, 255, false));
+        FillRect(surface, RGB(0, 0, 255), 0, 0, 40, 2);
+    };
+    skin::PaintOffscreen(child, client, target, band);
+    Scribble(child, kUntouched);
+    skin::PaintOffscreen(child, client, target, [](GxGraphics&, HDC) { ADD_FAILURE() << "drawn again"; });
+    EXPECT_TRUE(Near(RGB(0, 0, 255), PixelAt(child, 5, 0), 2));
+    EXPECT_TRUE(Near(kUntouched, PixelAt(child, 5, 10), 2));
+}
+
+// Faces of destroyed controls go with them, descendants included.
+TEST(PaintOffscreen, KeptLooksGoWithTheirControls) {
+    SkinnedPopup popup{kBackground};
+    HWND first = popup.add("STATIC", "", 0, 30, 30, 40, 20);
+    HWND group = popup.add("STATIC", "", 0, 100, 30, 100, 60);
+    HWND inner = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 5, 5, 30, 20, group, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    const int faces = skin::KeptFaceCount();
+    skin::OffscreenTarget target;
+    target.look = "any";
+    for (HWND control : {first, group, inner}) {
+        RECT client;
+        GetClientRect(control, &client);
+        skin::PaintOffscreen(control, client, target, nullptr);
+    }
+    EXPECT_EQ(faces + 3, skin::KeptFaceCount());
+    DestroyWindow(first);
+    EXPECT_EQ(faces + 2, skin::KeptFaceCount());
+    DestroyWindow(group);
+    EXPECT_EQ(faces, skin::KeptFaceCount());
 }
 
 }  // namespace
