@@ -104,9 +104,10 @@ std::string Describe(const Snapshot& s) {
 
 // The system's themed drawing loads each part's pictures the first time a control of
 // that kind draws itself, and keeps them for the life of the process. Skinned controls
-// never draw themselves, except when asked to print, so unskinned twins draw once first;
-// what the system then keeps is not counted against the skin.
-void LoadSystemPictures(std::vector<HWND>& windows) {
+// never draw themselves, except when asked to print, which the skin passes on; so every
+// control prints once before the run, and what the system then keeps is not counted
+// against the skin.
+void LoadSystemPictures(const std::vector<HWND>& windows) {
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, 64, 64);
@@ -129,20 +130,6 @@ protected:
         // The system loads a cursor the first time it is shown and keeps it; the frame
         // shows these when pressed near an edge.
         for (LPCSTR cursor : {IDC_ARROW, IDC_SIZEWE, IDC_SIZENS, IDC_SIZENWSE, IDC_SIZENESW}) LoadCursorA(nullptr, cursor);
-        {
-            editor::EditorForm::Options plain;
-            plain.quitOnDestroy = false;
-            HWND plainForm = editor::EditorForm::Create(GetModuleHandleA(nullptr), plain);
-            HWND plainAll = testing_support::CreateAllControlsWindow(testing_support::AllControlsOptions{});
-            PumpMessages();
-            std::vector<HWND> plainControls;
-            for (HWND top : {plainForm, plainAll})
-                for (HWND control : testing_support::AllControlsOf(top)) plainControls.push_back(control);
-            LoadSystemPictures(plainControls);
-            DestroyWindow(plainForm);
-            DestroyWindow(plainAll);
-            PumpMessages();
-        }
         editor::EditorForm::Options options;
         options.onCreated = editor::OnFormCreated;
         options.quitOnDestroy = false;
@@ -160,6 +147,8 @@ protected:
         for (HWND window : own_) {
             if (skin::GetPropValue(window, skin::kPropPreviousProc) && ProcOf(window) != Proc::kOther) targets_.push_back(window);
         }
+        LoadSystemPictures(own_);
+        PumpMessages();
     }
 
     void TearDown() override {
