@@ -33,17 +33,42 @@ inline constexpr char kPropChildPreviousProc[] = "Kj_hProc";
 inline constexpr char kPropOriginalBitmap[] = "Ck_Ycjdx";
 inline constexpr char kPropComposedBitmap[] = "Ck_wtjbdx";
 
+// The three properties every skin procedure reads on every message ("Hw_lbID",
+// "Hw_FuID", "Hw_hProc") are also kept in this process, as they are written through
+// SetPropValue: a window property costs a round trip to the window server (about 25 us
+// under Wine), which a repaint of the editor pays a few hundred times. The window's own
+// properties stay the record that other code reads. What keeps the copy true:
+//   - every write and removal of these names goes through SetPropValue and
+//     RemovePropValue, which change the property and the copy together;
+//   - a window's copies go when its destruction starts (and its descendants' with it);
+//   - a name with no copy for the window is read from the window itself.
+namespace detail {
+bool ReadMirroredProp(HWND window, const char* name, uintptr_t& value);
+void NoteMirroredProp(HWND window, const char* name, uintptr_t value);
+void ForgetMirroredProp(HWND window, const char* name);
+}  // namespace detail
+
 inline uintptr_t GetPropValue(HWND window, const char* name) {
-    return window ? reinterpret_cast<uintptr_t>(GetPropA(window, name)) : 0;
+    if (!window) return 0;
+    uintptr_t value = 0;
+    if (detail::ReadMirroredProp(window, name, value)) return value;
+    return reinterpret_cast<uintptr_t>(GetPropA(window, name));
 }
 
 inline bool SetPropValue(HWND window, const char* name, uintptr_t value) {
-    return window && SetPropA(window, name, reinterpret_cast<HANDLE>(value));
+    if (!window || !SetPropA(window, name, reinterpret_cast<HANDLE>(value))) return false;
+    detail::NoteMirroredProp(window, name, value);
+    return true;
 }
 
 inline void RemovePropValue(HWND window, const char* name) {
-    if (window) RemovePropA(window, name);
+    if (!window) return;
+    RemovePropA(window, name);
+    detail::ForgetMirroredProp(window, name);
 }
+
+// Copies kept now, over all windows (for tests).
+int MirroredPropCount();
 
 inline int GetPropInt(HWND window, const char* name) {
     return static_cast<int>(static_cast<int32_t>(GetPropValue(window, name)));

@@ -113,8 +113,8 @@ TEST(WindowProperties, MissingReadsZeroAndValuesRoundTrip) {
     EXPECT_EQ(GetPropHandle<HWND>(window.get(), kPropBackgroundOwner), window.get());
     // The names are the protocol other windows of the process read.
     EXPECT_EQ(GetPropA(window.get(), "Mb_zpf"), reinterpret_cast<HANDLE>(window.get()));
-    RemovePropA(window.get(), kPropTextColour);
-    RemovePropA(window.get(), kPropBackgroundOwner);
+    RemovePropValue(window.get(), kPropTextColour);
+    RemovePropValue(window.get(), kPropBackgroundOwner);
 }
 
 // A procedure that passes everything on, as every skin procedure does.
@@ -137,7 +137,42 @@ TEST(WindowProperties, PassingOnWithoutAUsablePreviousProcedureReachesTheDefault
     // A saved procedure equal to the current one would call itself until the stack ran out.
     SetPropHandle(window.get(), kPropPreviousProc, &PassingProc);
     EXPECT_EQ(SendMessageA(window.get(), WM_GETTEXTLENGTH, 0, 0), 3);
-    RemovePropA(window.get(), kPropPreviousProc);
+    RemovePropValue(window.get(), kPropPreviousProc);
+}
+
+// The per-message properties are read from the process's copy, which follows every write
+// and removal made through the wrappers and goes with the window.
+TEST(WindowProperties, CopiesOfPerMessagePropertiesFollowWritesRemovalsAndDestruction) {
+    const int before = MirroredPropCount();
+    TestWindow parent(MakeTopLevel());
+    HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent.get(), nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(child, nullptr);
+    SetPropInt(parent.get(), kPropListIndex, 3);
+    SetPropInt(child, kPropListIndex, 4);
+    SetPropInt(child, kPropOwnerIndex, 3);
+    EXPECT_EQ(before + 3, MirroredPropCount());
+    EXPECT_EQ(4, GetPropInt(child, kPropListIndex));
+    // The window's own property says the same: other code reads it there.
+    EXPECT_EQ(reinterpret_cast<HANDLE>(4), GetPropA(child, "Hw_lbID"));
+
+    SetPropInt(child, kPropListIndex, 5);
+    EXPECT_EQ(5, GetPropInt(child, kPropListIndex));
+    RemovePropValue(child, kPropListIndex);
+    EXPECT_EQ(0, GetPropInt(child, kPropListIndex));
+    EXPECT_EQ(before + 2, MirroredPropCount());
+
+    // A name without a copy is read from the window, whoever wrote it.
+    SetPropA(child, "Hw_lbID", reinterpret_cast<HANDLE>(9));
+    EXPECT_EQ(9, GetPropInt(child, kPropListIndex));
+    SetPropA(child, "Kj_Ztys", reinterpret_cast<HANDLE>(0x123456));
+    EXPECT_EQ(0x123456u, GetPropColour(child, kPropTextColour));
+    RemovePropA(child, "Hw_lbID");
+    RemovePropA(child, "Kj_Ztys");
+
+    // Destroying the parent takes the child's copies along.
+    DestroyWindow(parent.get());
+    EXPECT_EQ(before, MirroredPropCount());
 }
 
 }  // namespace

@@ -1,0 +1,92 @@
+#include "skin/core/Properties.h"
+
+#include <cstring>
+#include <iterator>
+#include <unordered_map>
+
+namespace skin {
+namespace {
+
+constexpr int kMirroredNames = 3;
+
+// The slot of a mirrored name, or -1. The constants are compared first, by address.
+int SlotOf(const char* name) {
+    if (!name || IS_INTRESOURCE(name)) return -1;
+    if (name == kPropListIndex) return 0;
+    if (name == kPropOwnerIndex) return 1;
+    if (name == kPropPreviousProc) return 2;
+    if (std::strcmp(name, kPropListIndex) == 0) return 0;
+    if (std::strcmp(name, kPropOwnerIndex) == 0) return 1;
+    if (std::strcmp(name, kPropPreviousProc) == 0) return 2;
+    return -1;
+}
+
+struct Mirrored {
+    uintptr_t values[kMirroredNames] = {};
+    bool present[kMirroredNames] = {};
+};
+
+std::unordered_map<HWND, Mirrored>& Mirror() {
+    static std::unordered_map<HWND, Mirrored> mirror;
+    return mirror;
+}
+
+// A window's destruction takes its descendants along without a hook call of their own.
+LRESULT CALLBACK OnWindowEvent(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_DESTROYWND) {
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        auto& mirror = Mirror();
+        for (auto it = mirror.begin(); it != mirror.end();) {
+            it = it->first == window || IsChild(window, it->first) ? mirror.erase(it) : std::next(it);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+thread_local HHOOK t_destroyWatch = nullptr;
+
+}  // namespace
+
+namespace detail {
+
+bool ReadMirroredProp(HWND window, const char* name, uintptr_t& value) {
+    const int slot = SlotOf(name);
+    if (slot < 0) return false;
+    auto found = Mirror().find(window);
+    if (found == Mirror().end() || !found->second.present[slot]) return false;
+    value = found->second.values[slot];
+    return true;
+}
+
+void NoteMirroredProp(HWND window, const char* name, uintptr_t value) {
+    const int slot = SlotOf(name);
+    if (slot < 0) return;
+    // Only a window this thread can see end gets a copy; others are read from the window.
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return;
+    if (!t_destroyWatch) t_destroyWatch = SetWindowsHookExA(WH_CBT, OnWindowEvent, nullptr, GetCurrentThreadId());
+    if (!t_destroyWatch) return;
+    Mirrored& entry = Mirror()[window];
+    entry.values[slot] = value;
+    entry.present[slot] = true;
+}
+
+void ForgetMirroredProp(HWND window, const char* name) {
+    const int slot = SlotOf(name);
+    if (slot < 0) return;
+    auto found = Mirror().find(window);
+    if (found == Mirror().end()) return;
+    found->second.present[slot] = false;
+    const bool any = found->second.present[0] || found->second.present[1] || found->second.present[2];
+    if (!any) Mirror().erase(found);
+}
+
+}  // namespace detail
+
+int MirroredPropCount() {
+    int count = 0;
+    for (const auto& entry : Mirror())
+        for (bool present : entry.second.present) count += present ? 1 : 0;
+    return count;
+}
+
+}  // namespace skin
