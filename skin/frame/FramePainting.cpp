@@ -16,6 +16,7 @@
 #include "skin/draw/Paths.h"
 #include "skin/draw/WindowQueries.h"
 #include "skin/frame/FrameDC.h"
+#include "skin/frame/LayerCache.h"
 
 namespace skin {
 namespace {
@@ -230,11 +231,20 @@ void RebuildBackground(SkinEngine& engine, int index, HDC, int paint) {
     if (!record || record->hwnd != window || !PrepareBackgroundDC(*record, client)) return;
 
     {
+        const std::string look = LayerLook(*record, client);
+        const bool kept = DrawKeptLayers(window, look, record->backgroundDC);
         GxGraphics surface;
         surface.CreateFromHDC(record->backgroundDC);
-        PaintBackgroundLayer(*record, surface, client);
+        if (!kept) {
+            PaintBackgroundLayer(*record, surface, client);
+            if (record->option31) PaintBorderLayer(surface, client);
+            surface.Flush(Gdiplus::FlushIntentionSync);
+            KeepLayers(window, look, record->backgroundDC, client.right, client.bottom);
+        } else {
+            // What the layers leave set for the drawing that follows them.
+            surface.SetSmoothingMode(record->option31 ? Gdiplus::SmoothingModeAntiAlias : Gdiplus::SmoothingModeNone);
+        }
         if (record->option31) {
-            PaintBorderLayer(surface, client);
             surface.Flush(Gdiplus::FlushIntentionSync);
             ReplaceSnapshot({record->captionSnapshotDC, record->captionSnapshotPrevious, record->captionSnapshotBitmap},
                             record->backgroundDC, 0, 0, client.right, CaptionBandHeight(*record));

@@ -5,6 +5,7 @@
 #include "skin/draw/PictureCache.h"
 #include "skin/frame/ColourAnswers.h"
 #include "skin/frame/FramePainting.h"
+#include "skin/frame/LayerCache.h"
 
 namespace skin {
 namespace {
@@ -23,6 +24,7 @@ void ReleaseFrameResources(HWND window) {
     // The record's pictures are freed below; pictures decoded from them must not outlive them.
     ClearPictureCache();
     ClearFaceCache();
+    ForgetLayers(window);
     record->editControls.forEach([](int, const EditEntry& edit) {
         if (edit.hwnd) ReleaseColourObjects(edit.hwnd);
     });

@@ -10,6 +10,7 @@
 #include "graphics/GxImage.h"
 #include "graphics/GxPenBrush.h"
 #include "skin/frame/FramePainting.h"
+#include "skin/frame/LayerCache.h"
 #include "support/GdiplusSession.h"
 
 using namespace skin;
@@ -127,6 +128,36 @@ TEST_F(FramePaint, OtherModesPlaceThePictureAtTheCornerOrStretchIt) {
     engine().rebuildBackground(index, nullptr, 0);
     EXPECT_TRUE(Near(pixel(index, 200, 150), 0xFF0000));
     EXPECT_TRUE(Near(pixel(index, 50, 25), 0x808080));
+}
+
+// A rebuild at a size already composed copies the kept layers; a new picture or a new
+// size composes them again.
+TEST_F(FramePaint, ARebuildCopiesTheKeptLayersUntilThePictureOrTheSizeChanges) {
+    SkinBackgroundImage = SolidPng(20, 20, kRedPicture);
+    SkinImageMode = 3;
+    const int kept = KeptLayerCount();
+    const int index = compose(AllButtons(nullptr));
+    EXPECT_EQ(kept + 1, KeptLayerCount());
+    ASSERT_TRUE(Near(pixel(index, 200, 150), kRedPicture));
+
+    SetPixel(record(index).backgroundDC, 200, 150, 0xFFFFFF);
+    engine().rebuildBackground(index, nullptr, 0);
+    EXPECT_TRUE(Near(pixel(index, 200, 150), kRedPicture));
+
+    SkinBackgroundImage = SolidPng(20, 20, 0xFF0000);
+    engine().rebuildBackground(index, nullptr, 0);
+    EXPECT_TRUE(Near(pixel(index, 200, 150), 0xFF0000));
+
+    SetWindowPos(window_, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SkinBackgroundImage = SolidPng(20, 20, kRedPicture);
+    engine().rebuildBackground(index, nullptr, 0);
+    RECT client;
+    GetClientRect(window_, &client);
+    EXPECT_TRUE(Near(pixel(index, client.right / 2, client.bottom / 2), kRedPicture));
+    EXPECT_EQ(kept + 1, KeptLayerCount());
+
+    DestroyWindow(window_);
+    EXPECT_EQ(kept, KeptLayerCount());
 }
 
 TEST_F(FramePaint, WithoutOption31NoBorderTitleOrButtonsAreComposed) {
