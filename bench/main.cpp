@@ -16,6 +16,7 @@
 #include "graphics/GxCore.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/frame/LayerCache.h"
 #include "support/GdiCount.h"
 
 using bench::Figure;
@@ -146,6 +147,10 @@ int main() {
         GetClientRect(skinned, &client);
         HDC dc = GetDC(skinned);
         figures.push_back(Measure("rebuild", kWarmups, kReps, [&] { engine->rebuildBackground(index, dc, 0); }));
+        // The same with nothing kept, as after a resize: the layers are composed anew.
+        figures.push_back(Measure(
+            "rebuild_new_size", kWarmups, kReps, [&] { engine->rebuildBackground(index, dc, 0); },
+            [&] { skin::ForgetLayers(skinned); }));
         ReleaseDC(skinned, dc);
     }
 

@@ -1,8 +1,9 @@
 #include "skin/core/Properties.h"
 
 #include <cstring>
-#include <iterator>
 #include <unordered_map>
+
+#include "skin/core/DestroyWatch.h"
 
 namespace skin {
 namespace {
@@ -31,19 +32,7 @@ std::unordered_map<HWND, Mirrored>& Mirror() {
     return mirror;
 }
 
-// A window's destruction takes its descendants along without a hook call of their own.
-LRESULT CALLBACK OnWindowEvent(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_DESTROYWND) {
-        const HWND window = reinterpret_cast<HWND>(wParam);
-        auto& mirror = Mirror();
-        for (auto it = mirror.begin(); it != mirror.end();) {
-            it = it->first == window || IsChild(window, it->first) ? mirror.erase(it) : std::next(it);
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-thread_local HHOOK t_destroyWatch = nullptr;
+void ForgetWindow(HWND window) { Mirror().erase(window); }
 
 }  // namespace
 
@@ -63,8 +52,7 @@ void NoteMirroredProp(HWND window, const char* name, uintptr_t value) {
     if (slot < 0) return;
     // Only a window this thread can see end gets a copy; others are read from the window.
     if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return;
-    if (!t_destroyWatch) t_destroyWatch = SetWindowsHookExA(WH_CBT, OnWindowEvent, nullptr, GetCurrentThreadId());
-    if (!t_destroyWatch) return;
+    if (!ListenForDestroyedWindows(ForgetWindow)) return;
     Mirrored& entry = Mirror()[window];
     entry.values[slot] = value;
     entry.present[slot] = true;

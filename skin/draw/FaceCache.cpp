@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "skin/core/DestroyWatch.h"
 #include "skin/core/SkinSettings.h"
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/Geometry.h"
@@ -60,20 +61,6 @@ ControlFaces* CurrentFaces(HWND control) {
     AllFaces().erase(found);
     return nullptr;
 }
-
-// A window's destruction takes its descendants along without a hook call of their own.
-LRESULT CALLBACK OnWindowEvent(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_DESTROYWND) {
-        const HWND window = reinterpret_cast<HWND>(wParam);
-        auto& faces = AllFaces();
-        for (auto it = faces.begin(); it != faces.end();) {
-            it = it->first == window || IsChild(window, it->first) ? faces.erase(it) : std::next(it);
-        }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-thread_local HHOOK t_destroyWatch = nullptr;
 
 // A memory DC over a DIB section holding a kept face, for the keyed copy.
 class FaceSource {
@@ -157,7 +144,7 @@ void KeepFace(HWND control, const RECT& area, const std::string& look, HDC sourc
         return;
     }
 
-    if (!t_destroyWatch) t_destroyWatch = SetWindowsHookExA(WH_CBT, OnWindowEvent, nullptr, GetCurrentThreadId());
+    if (!ListenForDestroyedWindows(ForgetFaces)) return;
     ControlFaces* kept = CurrentFaces(control);
     if (!kept) {
         kept = &AllFaces()[control];

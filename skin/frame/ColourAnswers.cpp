@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "skin/core/DestroyWatch.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinSettings.h"
 #include "skin/draw/Backgrounds.h"
@@ -50,23 +51,6 @@ void PrepareText(HWND control, HDC dc) {
     SetBkMode(dc, TRANSPARENT);
 }
 
-BOOL CALLBACK ReleaseDescendant(HWND child, LPARAM) {
-    ReleaseColourObjects(child);
-    return TRUE;
-}
-
-// A window's destruction takes its descendants along without a hook call of their own.
-LRESULT CALLBACK OnWindowEvent(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_DESTROYWND) {
-        const HWND window = reinterpret_cast<HWND>(wParam);
-        ReleaseColourObjects(window);
-        EnumChildWindows(window, ReleaseDescendant, 0);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-thread_local HHOOK t_destroyWatch = nullptr;
-
 }  // namespace
 
 void ReleaseColourObjects(HWND control) {
@@ -75,9 +59,7 @@ void ReleaseColourObjects(HWND control) {
     DeleteHeldObject(control, kPropBrushBitmap);
 }
 
-void WatchForDestroyedControls() {
-    if (!t_destroyWatch) t_destroyWatch = SetWindowsHookExA(WH_CBT, OnWindowEvent, nullptr, GetCurrentThreadId());
-}
+void WatchForDestroyedControls() { ListenForDestroyedWindows(ReleaseColourObjects); }
 
 HBRUSH AnswerWithPatternBrush(HWND control, HDC dc) {
     if (!control || !dc) return nullptr;
