@@ -109,7 +109,7 @@ bool DrawKeptFace(HWND control, const RECT& area, const std::string& look, HDC d
         }
         BITMAPINFO info = {};
         info.bmiHeader = face.header;
-        // StretchDIBits at the same size: Wine's SetDIBitsToDevice turns top-down rows over.
+        // One to one, through the target's clip, as the blit of a fresh face would go.
         return StretchDIBits(dc, at.x, at.y, width, height, 0, 0, width, height, face.pixels.data(), &info,
                              DIB_RGB_COLORS, SRCCOPY) != 0;
     }
