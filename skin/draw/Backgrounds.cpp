@@ -9,6 +9,7 @@
 #include "skin/draw/Colour.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/Paths.h"
+#include "skin/draw/TopDownPixels.h"
 
 namespace skin {
 namespace {
@@ -148,15 +149,7 @@ bool PlanComposition(HWND window, CompositionPlan& plan) {
 
 // A memory DC holding a zeroed (transparent black) 32-bit picture, listed for release.
 HDC CreateListedMemoryDC(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down, like every other picture here
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateTopDownSection(width, height);
     if (!bitmap) return nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
     if (!dc) {

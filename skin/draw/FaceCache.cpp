@@ -1,7 +1,5 @@
 #include "skin/draw/FaceCache.h"
 
-#include <cstdint>
-#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -9,6 +7,7 @@
 #include "skin/core/SkinSettings.h"
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/Geometry.h"
+#include "skin/draw/TopDownPixels.h"
 
 namespace skin {
 namespace {
@@ -33,8 +32,7 @@ struct Context {
 struct Face {
     RECT area;
     std::string look;
-    BITMAPINFOHEADER header;
-    std::vector<std::uint32_t> pixels;
+    PixelCopy picture;
 };
 
 struct ControlFaces {
@@ -62,36 +60,6 @@ ControlFaces* CurrentFaces(HWND control) {
     return nullptr;
 }
 
-// A memory DC over a DIB section holding a kept face, for the keyed copy.
-class FaceSource {
-public:
-    explicit FaceSource(const Face& face) {
-        BITMAPINFO info = {};
-        info.bmiHeader = face.header;
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        dc_ = bitmap_ ? CreateCompatibleDC(nullptr) : nullptr;
-        if (!dc_) return;
-        std::memcpy(bits, face.pixels.data(), face.pixels.size() * sizeof(std::uint32_t));
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~FaceSource() {
-        if (dc_) {
-            SelectObject(dc_, previous_);
-            DeleteDC(dc_);
-        }
-        if (bitmap_) DeleteObject(bitmap_);
-    }
-    FaceSource(const FaceSource&) = delete;
-    FaceSource& operator=(const FaceSource&) = delete;
-    HDC dc() const { return dc_; }
-
-private:
-    HBITMAP bitmap_ = nullptr;
-    HDC dc_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
-
 }  // namespace
 
 bool DrawKeptFace(HWND control, const RECT& area, const std::string& look, HDC dc, POINT at, const COLORREF* keyColour) {
@@ -100,18 +68,7 @@ bool DrawKeptFace(HWND control, const RECT& area, const std::string& look, HDC d
     if (!kept) return false;
     for (const Face& face : kept->faces) {
         if (!EqualRect(&face.area, &area) || face.look != look) continue;
-        const int width = face.header.biWidth;
-        const int height = face.header.biHeight < 0 ? -face.header.biHeight : face.header.biHeight;
-        if (keyColour) {
-            FaceSource source(face);
-            return source.dc() &&
-                   TransparentBlt(dc, at.x, at.y, width, height, source.dc(), 0, 0, width, height, *keyColour);
-        }
-        BITMAPINFO info = {};
-        info.bmiHeader = face.header;
-        // One to one, through the target's clip, as the blit of a fresh face would go.
-        return StretchDIBits(dc, at.x, at.y, width, height, 0, 0, width, height, face.pixels.data(), &info,
-                             DIB_RGB_COLORS, SRCCOPY) != 0;
+        return keyColour ? DrawPixelsKeyed(face.picture, dc, at, *keyColour) : DrawPixels(face.picture, dc, at);
     }
     return false;
 }
@@ -121,28 +78,8 @@ void KeepFace(HWND control, const RECT& area, const std::string& look, HDC sourc
     const long long width = area.right - area.left;
     const long long height = area.bottom - area.top;
     if (width <= 0 || height <= 0 || width * height > kMaxFacePixels) return;
-    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(source, OBJ_BITMAP));
-    if (!bitmap) return;
-    GdiFlush();  // the look was drawn through GDI+; its pixels must be in the bitmap
-
-    // Read back in a layout of our own: the section's header does not tell its row order.
-    Face face;
-    face.area = area;
-    face.look = look;
-    face.header = {};
-    face.header.biSize = sizeof(face.header);
-    face.header.biWidth = static_cast<LONG>(width);
-    face.header.biHeight = -static_cast<LONG>(height);
-    face.header.biPlanes = 1;
-    face.header.biBitCount = 32;
-    face.header.biCompression = BI_RGB;
-    face.pixels.resize(static_cast<std::size_t>(width * height));
-    BITMAPINFO info = {};
-    info.bmiHeader = face.header;
-    if (GetDIBits(source, bitmap, 0, static_cast<UINT>(height), face.pixels.data(), &info, DIB_RGB_COLORS) !=
-        static_cast<int>(height)) {
-        return;
-    }
+    Face face{area, look, CopyPixels(source, static_cast<int>(width), static_cast<int>(height))};
+    if (!face.picture) return;
 
     if (!ListenForDestroyedWindows(ForgetFaces)) return;
     ControlFaces* kept = CurrentFaces(control);

@@ -14,6 +14,7 @@
 #include "skin/core/SkinRegistry.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/Paths.h"
+#include "skin/draw/TopDownPixels.h"
 #include "skin/draw/WindowQueries.h"
 #include "skin/frame/FrameDC.h"
 #include "skin/frame/LayerCache.h"
@@ -111,17 +112,9 @@ void ReplaceSnapshot(Snapshot snapshot, HDC source, int x, int y, int width, int
 bool PrepareBackgroundDC(SkinnedWindow& record, const RECT& client) {
     if (!record.backgroundDC) record.backgroundDC = CreateCompatibleDC(nullptr);
     if (!record.backgroundDC) return false;
-    // A zero-filled 32-bit section: the transparent black an empty GDI+ picture converts
-    // to, without making and converting that picture first.
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP composed = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    // A zero-filled section: the transparent black an empty GDI+ picture converts to,
+    // without making and converting that picture first.
+    HBITMAP composed = CreateTopDownSection(client.right, client.bottom);
     if (!composed) return false;
     HGDIOBJ displaced = SelectObject(record.backgroundDC, composed);
     if (GetPropValue(record.hwnd, kPropOriginalBitmap)) {

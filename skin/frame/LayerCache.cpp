@@ -6,15 +6,14 @@
 
 #include "skin/core/SkinSettings.h"
 #include "skin/draw/FaceCache.h"
+#include "skin/draw/TopDownPixels.h"
 
 namespace skin {
 namespace {
 
 struct Layers {
     std::string look;
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;  // top-down rows
+    PixelCopy picture;
 };
 
 std::unordered_map<HWND, Layers>& AllLayers() {
@@ -27,17 +26,6 @@ std::uint32_t ContentHash(const std::vector<uint8_t>& bytes) {
     std::uint32_t hash = 2166136261u;
     for (uint8_t b : bytes) hash = (hash ^ b) * 16777619u;
     return hash;
-}
-
-BITMAPINFO TopDownInfo(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
 }
 
 }  // namespace
@@ -56,28 +44,14 @@ std::string LayerLook(const SkinnedWindow& record, const RECT& client) {
 
 bool DrawKeptLayers(HWND window, const std::string& look, HDC dc) {
     auto found = AllLayers().find(window);
-    if (!dc || found == AllLayers().end() || found->second.look != look) return false;
-    const Layers& kept = found->second;
-    BITMAPINFO info = TopDownInfo(kept.width, kept.height);
-    return StretchDIBits(dc, 0, 0, kept.width, kept.height, 0, 0, kept.width, kept.height, kept.pixels.data(), &info,
-                         DIB_RGB_COLORS, SRCCOPY) != 0;
+    if (found == AllLayers().end() || found->second.look != look) return false;
+    return DrawPixels(found->second.picture, dc, POINT{0, 0});
 }
 
 void KeepLayers(HWND window, const std::string& look, HDC dc, int width, int height) {
-    if (!window || !dc || width <= 0 || height <= 0) return;
-    HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
-    if (!bitmap) return;
-    GdiFlush();
-    Layers layers;
-    layers.look = look;
-    layers.width = width;
-    layers.height = height;
-    layers.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
-    BITMAPINFO info = TopDownInfo(width, height);
-    if (GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), layers.pixels.data(), &info, DIB_RGB_COLORS) != height) {
-        return;
-    }
-    AllLayers()[window] = std::move(layers);
+    if (!window) return;
+    PixelCopy picture = CopyPixels(dc, width, height);
+    if (picture) AllLayers()[window] = Layers{look, std::move(picture)};
 }
 
 void ForgetLayers(HWND window) { AllLayers().erase(window); }

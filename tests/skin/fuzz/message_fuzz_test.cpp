@@ -9,8 +9,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -20,10 +18,8 @@
 #include "MessageMaker.h"
 #include "PassOnProbe.h"
 #include "editor/EditorForm.h"
-#include "editor/FormLayout.h"
 #include "editor/Startup.h"
 #include "graphics/GxCore.h"
-#include "skin/controls/Subclassing.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
 #include "skin/draw/MemoryDCList.h"
