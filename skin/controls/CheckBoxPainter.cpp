@@ -161,7 +161,9 @@ void PaintCheckLike(HWND control, UINT itemState, const char* kind, GlyphPainter
 
 }  // namespace
 
-void PaintCheckBox(HWND checkBox, UINT itemState) { PaintCheckLike(checkBox, itemState, "check", DrawCheckGlyph, 17, 19); }
+void PaintCheckBox(HWND checkBox, UINT itemState) {
+    PaintCheckLike(checkBox, itemState, "check", DrawCheckGlyph, 17, 19);
+}
 
 void PaintRadioButton(HWND radioButton, UINT itemState) {
     PaintCheckLike(radioButton, itemState, "radio", DrawRadioGlyph, 18, 0);
