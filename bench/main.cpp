@@ -53,10 +53,9 @@ void FullRepaint(HWND form) {
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
 
 void SetAllFields(HWND form, const std::string& text) {
-    const int fields[] = {editor::kIdMobId,      editor::kIdMobType,       editor::kIdDisplayName, editor::kIdHealth,
-                          editor::kIdDamage,     editor::kIdSkill,         editor::kIdEquipmentItem,
-                          editor::kIdDropItem,   editor::kIdOptionName,    editor::kIdOptionValue,
-                          editor::kIdEquipmentSlot};
+    const int fields[] = {editor::kIdMobId,      editor::kIdMobType,     editor::kIdDisplayName,   editor::kIdHealth,
+                          editor::kIdDamage,     editor::kIdSkill,       editor::kIdEquipmentItem, editor::kIdDropItem,
+                          editor::kIdOptionName, editor::kIdOptionValue, editor::kIdEquipmentSlot};
     for (int id : fields) SetDlgItemTextA(form, id, text.c_str());
 }
 
@@ -64,11 +63,16 @@ void SetRealMob(HWND form) {
     struct {
         int id;
         const char* text;
-    } values[] = {{editor::kIdMobId, "SkeletonKing"},  {editor::kIdMobType, "WITHER_SKELETON"},
-                  {editor::kIdDisplayName, "骷髅王"},   {editor::kIdHealth, "500"},
-                  {editor::kIdDamage, "12"},            {editor::kIdSkill, "skill{s=Smash} @target ~onTimer:100"},
-                  {editor::kIdEquipmentItem, "KingCrown"}, {editor::kIdEquipmentSlot, "4"},
-                  {editor::kIdDropItem, "diamond 1 0.5"}, {editor::kIdOptionName, "MovementSpeed"},
+    } values[] = {{editor::kIdMobId, "SkeletonKing"},
+                  {editor::kIdMobType, "WITHER_SKELETON"},
+                  {editor::kIdDisplayName, "骷髅王"},
+                  {editor::kIdHealth, "500"},
+                  {editor::kIdDamage, "12"},
+                  {editor::kIdSkill, "skill{s=Smash} @target ~onTimer:100"},
+                  {editor::kIdEquipmentItem, "KingCrown"},
+                  {editor::kIdEquipmentSlot, "4"},
+                  {editor::kIdDropItem, "diamond 1 0.5"},
+                  {editor::kIdOptionName, "MovementSpeed"},
                   {editor::kIdOptionValue, "0.3"}};
     for (const auto& v : values) SetDlgItemTextA(form, v.id, v.text);
 }
@@ -224,12 +228,13 @@ int main() {
     const double ratio = repaintPlain.median() > 0 ? repaint.median() / repaintPlain.median() : 0;
     const int gdiAfterRun = testing_support::LiveGdiObjects();
     std::printf("repaint_ratio %.2f\n", ratio);
-    std::printf("live GDI objects %d (after warm-up %d), live GDI+ objects %d, peak working set %.1f MB\n",
-                gdiAfterRun, gdiAfterWarmup, GxLiveObjects(), PeakWorkingSetMb());
-    std::printf("bench: repaint_ratio=%.2f hover_ms=%.3f rebuild_ms=%.3f startup_ms=%.3f generate_1mb_ms=%.1f "
-                "gdi_delta=%d\n",
-                ratio, hoverWorst, rebuild ? rebuild->median() : 0.0, figures[0].median(), big.median(),
-                gdiAfterRun - gdiAfterWarmup);
+    std::printf("live GDI objects %d (after warm-up %d), live GDI+ objects %d, peak working set %.1f MB\n", gdiAfterRun,
+                gdiAfterWarmup, GxLiveObjects(), PeakWorkingSetMb());
+    std::printf(
+        "bench: repaint_ratio=%.2f hover_ms=%.3f rebuild_ms=%.3f startup_ms=%.3f generate_1mb_ms=%.1f "
+        "gdi_delta=%d\n",
+        ratio, hoverWorst, rebuild ? rebuild->median() : 0.0, figures[0].median(), big.median(),
+        gdiAfterRun - gdiAfterWarmup);
     std::fflush(stdout);
     if (composed == 0) return 1;
 

@@ -20,8 +20,7 @@ MobText MobTextBuilder::compose(const MobDefinition& mob) {
     t.header = mob.id + ":\r\n  Mobtype: " + mob.mobType + "\r\n  Display: \"" + mob.displayName +
                "\"\r\n  Health: " + mob.health + "\r\n  Damage: " + mob.damage + "\r\n";
     if (mob.skillsEnabled) t.skills = "  Skills: \r\n  - " + mob.skill;
-    if (mob.equipmentEnabled)
-        t.equipment = "  Equipment: \r\n  - " + mob.equipmentItem + ":" + mob.equipmentSlot;
+    if (mob.equipmentEnabled) t.equipment = "  Equipment: \r\n  - " + mob.equipmentItem + ":" + mob.equipmentSlot;
     if (mob.dropsEnabled) t.drops = "  Drops: \r\n  - " + mob.dropItem;
     if (mob.optionsEnabled) t.options = "  Options: \r\n    " + mob.optionName + ": " + mob.optionValue;
 

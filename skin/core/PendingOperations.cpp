@@ -3,6 +3,4 @@
 #include "skin/core/Properties.h"
 #include "skin/core/SkinEngine.h"
 
-namespace skin {
-
-}  // namespace skin
+namespace skin {}  // namespace skin

@@ -62,7 +62,8 @@ ControlFaces* CurrentFaces(HWND control) {
 
 }  // namespace
 
-bool DrawKeptFace(HWND control, const RECT& area, const std::string& look, HDC dc, POINT at, const COLORREF* keyColour) {
+bool DrawKeptFace(HWND control, const RECT& area, const std::string& look, HDC dc, POINT at,
+                  const COLORREF* keyColour) {
     if (!control || !dc) return false;
     ControlFaces* kept = CurrentFaces(control);
     if (!kept) return false;

@@ -28,10 +28,10 @@ protected:
     }
 };
 
-#define EXPECT_GOLDEN(capture, name)                                                 \
-    do {                                                                             \
+#define EXPECT_GOLDEN(capture, name)                                                  \
+    do {                                                                              \
         const auto result = testing_support::CompareWithGolden(capture, name, 6, 40); \
-        EXPECT_TRUE(result.ok) << result.message;                                    \
+        EXPECT_TRUE(result.ok) << result.message;                                     \
     } while (0)
 
 }  // namespace

@@ -90,7 +90,8 @@ TEST(MobTextBuilder, SwitchesAreIndependentAndKeepTheirOrder) {
     m.optionsEnabled = true;
     m.optionName = "B";
     m.optionValue = "C";
-    EXPECT_EQ(MobTextBuilder::compose(m).full, kEmptyHeader + "  Equipment: \r\n  - A:1\r\n  Options: \r\n    B: C\r\n");
+    EXPECT_EQ(MobTextBuilder::compose(m).full,
+              kEmptyHeader + "  Equipment: \r\n  - A:1\r\n  Options: \r\n    B: C\r\n");
 }
 
 TEST(MobTextBuilder, QuotesAndGbkBytesPassThroughUnchanged) {

@@ -159,7 +159,7 @@ protected:
 };
 
 TEST_F(ControlEnd, ControlsOfEveryKindGiveTheirPatternBrushBack) {
-    const int ids[] = {kAllLabel, kAllCheck, kAllRadioA, kAllPush, kAllTrackBar, kAllListBox, kAllProgress,
+    const int ids[] = {kAllLabel,  kAllCheck,  kAllRadioA,       kAllPush, kAllTrackBar,      kAllListBox, kAllProgress,
                        kAllUpDown, kAllHeader, kAllReadOnlyEdit, kAllEdit, kAllDropListCombo, kAllTreeView};
     for (int id : ids) {
         HWND control = AllControlsItem(window_, id);
@@ -199,7 +199,8 @@ TEST_F(ControlEnd, AHollowAnswerIsNeverDeleted) {
 TEST_F(ControlEnd, AContainerDestroyedOnItsOwnTakesItsChildrensObjectsAlong) {
     HWND group = GetDlgItem(window_, editor::kIdGroupBox);
     AskColours(group, WM_CTLCOLORSTATIC);
-    for (int id : {kAllGroupCheck, kAllGroupLabel, kAllGroupEdit}) AskColours(AllControlsItem(window_, id), WM_CTLCOLORSTATIC);
+    for (int id : {kAllGroupCheck, kAllGroupLabel, kAllGroupEdit})
+        AskColours(AllControlsItem(window_, id), WM_CTLCOLORSTATIC);
     int pairs = 0;
     for (HWND w : AllControlsOf(group)) pairs += HoldsPattern(w) ? 1 : 0;
     ASSERT_TRUE(HoldsPattern(group));

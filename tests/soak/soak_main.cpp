@@ -21,8 +21,8 @@
 
 namespace {
 
-const char* const kSkinProperties[] = {"Hw_lbID", "Hw_FuID", "Hw_hProc", "Kj_Ztys", "Kj_dxjb", "Kj_wtjb",
-                                       "Mb_zpf", "Ck_Ycjdx", "Ck_wtjbdx", "Kj_FuID", "Kj_lbID", "Kj_hProc"};
+const char* const kSkinProperties[] = {"Hw_lbID", "Hw_FuID",  "Hw_hProc",  "Kj_Ztys", "Kj_dxjb", "Kj_wtjb",
+                                       "Mb_zpf",  "Ck_Ycjdx", "Ck_wtjbdx", "Kj_FuID", "Kj_lbID", "Kj_hProc"};
 
 void Pump() {
     MSG msg;
@@ -161,8 +161,7 @@ private:
                 const LPARAM strip = MAKELPARAM(client.right - 10 - pick(100), 6 + pick(10));
                 SendMessageA(t.top, WM_MOUSEHOVER, 0, strip);
                 SendMessageA(t.top, WM_MOUSEMOVE, 0, strip);
-                for (int k = 0; k < 1 + pick(9); ++k)
-                    SendMessageA(t.top, WM_TIMER, reinterpret_cast<WPARAM>(t.top), 0);
+                for (int k = 0; k < 1 + pick(9); ++k) SendMessageA(t.top, WM_TIMER, reinterpret_cast<WPARAM>(t.top), 0);
                 SendMessageA(t.top, WM_MOUSEMOVE, 0, MAKELPARAM(200, 200));
                 break;
             }
@@ -257,10 +256,11 @@ int main(int argc, char** argv) {
     const int editorOff = Differences(editorBefore, testing_support::CaptureWindow(editorWindow));
     const int galleryOff = Differences(galleryBefore, testing_support::CaptureWindow(galleryWindow));
 
-    std::printf("soak: %d events; GDI objects %d -> %d, GDI+ objects %d -> %d, skin properties %d -> %d; "
-                "pixels changed: editor %d, gallery %d\n",
-                events, before.gdi, after.gdi, before.gdiplus, after.gdiplus, before.properties, after.properties,
-                editorOff, galleryOff);
+    std::printf(
+        "soak: %d events; GDI objects %d -> %d, GDI+ objects %d -> %d, skin properties %d -> %d; "
+        "pixels changed: editor %d, gallery %d\n",
+        events, before.gdi, after.gdi, before.gdiplus, after.gdiplus, before.properties, after.properties, editorOff,
+        galleryOff);
     const bool ok = after.gdi == before.gdi && after.gdiplus == before.gdiplus &&
                     after.properties == before.properties && editorOff >= 0 && editorOff == 0 && galleryOff == 0;
     std::printf("%d passed, %d failed\n", ok ? 1 : 0, ok ? 0 : 1);

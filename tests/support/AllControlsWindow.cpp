@@ -31,8 +31,9 @@ const char* RegisteredClass() {
 
 HWND Add(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle, int x, int y, int width,
          int height, int id) {
-    HWND control = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    HWND control =
+        CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return control;
 }
@@ -44,11 +45,13 @@ void Colour(HWND control, COLORREF colour) {
 void FillLists(HWND window) {
     static const char* const kItems[] = {"zombie", "skeleton", "creeper", "spider", "enderman", "witch", "blaze"};
     for (int id : {kAllDropDownCombo, kAllDropListCombo, kAllSimpleCombo}) {
-        for (const char* item : kItems) SendDlgItemMessageA(window, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        for (const char* item : kItems)
+            SendDlgItemMessageA(window, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
     SendDlgItemMessageA(window, kAllDropListCombo, CB_SETCURSEL, 1, 0);
     for (int i = 0; i < 3; ++i) {
-        for (const char* item : kItems) SendDlgItemMessageA(window, kAllListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        for (const char* item : kItems)
+            SendDlgItemMessageA(window, kAllListBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
     }
 
     HWND view = GetDlgItem(window, kAllListView);
@@ -74,7 +77,8 @@ void FillLists(HWND window) {
         insert.hInsertAfter = TVI_LAST;
         insert.item.mask = TVIF_TEXT;
         insert.item.pszText = const_cast<char*>(kItems[root]);
-        auto parent = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+        auto parent =
+            reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
         for (int leaf = 3; leaf < 6; ++leaf) {
             insert.hParent = parent;
             insert.item.pszText = const_cast<char*>(kItems[leaf]);
@@ -114,22 +118,25 @@ void CreateControls(HWND w) {
     Add(w, "Edit", "single line", tab | ES_AUTOHSCROLL, WS_EX_STATICEDGE, 10, 62, 150, 22, kAllEdit);
     Add(w, "Edit", "first\r\nsecond\r\nthird\r\nfourth\r\nfifth", tab | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL,
         WS_EX_CLIENTEDGE, 170, 62, 150, 60, kAllMultiLineEdit);
-    Add(w, "Edit", "read only", tab | ES_READONLY | ES_AUTOHSCROLL, WS_EX_STATICEDGE, 330, 62, 120, 22, kAllReadOnlyEdit);
+    Add(w, "Edit", "read only", tab | ES_READONLY | ES_AUTOHSCROLL, WS_EX_STATICEDGE, 330, 62, 120, 22,
+        kAllReadOnlyEdit);
     Add(w, "ComboBox", "", tab | CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, 10, 92, 150, 150, kAllDropDownCombo);
     Add(w, "ComboBox", "", tab | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 460, 62, 120, 150, kAllDropListCombo);
     Add(w, "ComboBox", "", tab | CBS_SIMPLE | CBS_AUTOHSCROLL, 0, 460, 92, 120, 80, kAllSimpleCombo);
     Add(w, "ListBox", "", tab | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE, 10, 130, 120, 90, kAllListBox);
     Add(w, WC_LISTVIEWA, "", tab | LVS_REPORT, WS_EX_CLIENTEDGE, 140, 130, 160, 90, kAllListView);
-    Add(w, WC_TREEVIEWA, "", tab | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, WS_EX_CLIENTEDGE, 310, 130, 140,
-        90, kAllTreeView);
+    Add(w, WC_TREEVIEWA, "", tab | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, WS_EX_CLIENTEDGE, 310, 130, 140, 90,
+        kAllTreeView);
     Add(w, WC_IPADDRESSA, "", tab, 0, 10, 230, 130, 22, kAllIpAddress);
     Add(w, DATETIMEPICK_CLASSA, "", tab, 0, 150, 230, 130, 22, kAllDatePicker);
     Add(w, TRACKBAR_CLASSA, "", tab | TBS_AUTOTICKS, 0, 290, 230, 160, 30, kAllTrackBar);
     Add(w, TRACKBAR_CLASSA, "", tab | TBS_VERT | TBS_BOTH, 0, 590, 32, 36, 140, kAllVerticalTrackBar);
     Add(w, PROGRESS_CLASSA, "", 0, 0, 10, 262, 200, 18, kAllProgress);
     Add(w, PROGRESS_CLASSA, "", PBS_VERTICAL, 0, 640, 32, 18, 140, kAllVerticalProgress);
-    HWND buddy = Add(w, "Edit", "5", tab | ES_NUMBER | ES_AUTOHSCROLL, WS_EX_STATICEDGE, 220, 262, 60, 22, kAllBuddyEdit);
-    HWND upDown = Add(w, UPDOWN_CLASSA, "", UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0, 0, 0, 0, kAllUpDown);
+    HWND buddy =
+        Add(w, "Edit", "5", tab | ES_NUMBER | ES_AUTOHSCROLL, WS_EX_STATICEDGE, 220, 262, 60, 22, kAllBuddyEdit);
+    HWND upDown =
+        Add(w, UPDOWN_CLASSA, "", UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0, 0, 0, 0, kAllUpDown);
     SendMessageA(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
     Add(w, UPDOWN_CLASSA, "", UDS_HORZ, 0, 300, 262, 40, 22, kAllHorizontalUpDown);
     Add(w, WC_HEADERA, "", HDS_BUTTONS, 0, 350, 262, 220, 24, kAllHeader);
@@ -147,7 +154,8 @@ void CreateControls(HWND w) {
 void CollectComboLists(HWND window, std::vector<HWND>& out) {
     COMBOBOXINFO info = {};
     info.cbSize = sizeof(info);
-    if (GetComboBoxInfo(window, &info) && info.hwndList && GetParent(info.hwndList) != window) out.push_back(info.hwndList);
+    if (GetComboBoxInfo(window, &info) && info.hwndList && GetParent(info.hwndList) != window)
+        out.push_back(info.hwndList);
 }
 
 BOOL CALLBACK Collect(HWND child, LPARAM lParam) {

@@ -1,6 +1,5 @@
 #include "support/GdiCount.h"
 
-
 namespace testing_support {
 namespace {
 

@@ -34,11 +34,11 @@ public:
                    0xFFFFFFF0u,
                    0xFFFFFFFFu,
                    reinterpret_cast<uintptr_t>(reserved_),
-                   base + page_,              // read-only: reads work, writes must not be tried
-                   base + 2 * page_,          // no access at all
-                   base + 2 * page_ - 8,      // a structure that runs into the no-access page
-                   base + page_ - 3,          // a text with no terminator before that page
-                   base + 1};                 // misaligned, readable, writable
+                   base + page_,          // read-only: reads work, writes must not be tried
+                   base + 2 * page_,      // no access at all
+                   base + 2 * page_ - 8,  // a structure that runs into the no-access page
+                   base + page_ - 3,      // a text with no terminator before that page
+                   base + 1};             // misaligned, readable, writable
     }
     ~BadPointers() {
         if (block_) VirtualFree(block_, 0, MEM_RELEASE);

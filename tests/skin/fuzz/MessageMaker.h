@@ -53,15 +53,15 @@ struct Message {
     UINT message = WM_NULL;
     WPARAM wParam = 0;
     LPARAM lParam = 0;
-    bool unsafe = false;       // a broken pointer: the system's procedure must not get it
-    bool mustPassOn = false;   // no skin uses it: it must go on unchanged
-    bool releaseFirst = false; // post a button release first: tree views wait for one
+    bool unsafe = false;        // a broken pointer: the system's procedure must not get it
+    bool mustPassOn = false;    // no skin uses it: it must go on unchanged
+    bool releaseFirst = false;  // post a button release first: tree views wait for one
     // Delivered by a real focus change (SetFocus) rather than sent: told of a focus it
     // does not have, the system's edit keeps a caret bitmap for good.
     bool realFocus = false;
-    HDC clientDC = nullptr;    // released after the send, from clientDCOwner
+    HDC clientDC = nullptr;  // released after the send, from clientDCOwner
     HWND clientDCOwner = nullptr;
-    HDC savedDC = nullptr;     // restored after the send to savedLevel
+    HDC savedDC = nullptr;  // restored after the send to savedLevel
     int savedLevel = 0;
     HGDIOBJ deleteAfter = nullptr;
 };
@@ -116,12 +116,14 @@ private:
     }
     WPARAM keyState() { return any() & (MK_LBUTTON | MK_RBUTTON | MK_SHIFT | MK_CONTROL | MK_MBUTTON); }
     WPARAM key() {
-        static const WPARAM kKeys[] = {VK_SPACE, VK_RETURN, VK_LEFT, VK_RIGHT, VK_UP,   VK_DOWN, VK_HOME,
-                                       VK_END,   VK_PRIOR,  VK_NEXT, VK_TAB,  VK_BACK, VK_DELETE, VK_ESCAPE,
-                                       VK_F4,    'A',       'Z',     '0',     '9',     VK_INSERT};
+        static const WPARAM kKeys[] = {VK_SPACE, VK_RETURN, VK_LEFT, VK_RIGHT, VK_UP,   VK_DOWN,   VK_HOME,
+                                       VK_END,   VK_PRIOR,  VK_NEXT, VK_TAB,   VK_BACK, VK_DELETE, VK_ESCAPE,
+                                       VK_F4,    'A',       'Z',     '0',      '9',     VK_INSERT};
         return kKeys[below(static_cast<int>(sizeof(kKeys) / sizeof(kKeys[0])))];
     }
-    HWND ownWindow() { return own_.empty() ? nullptr : own_[static_cast<size_t>(below(static_cast<int>(own_.size())))]; }
+    HWND ownWindow() {
+        return own_.empty() ? nullptr : own_[static_cast<size_t>(below(static_cast<int>(own_.size())))];
+    }
     HWND ownWindowOrNull() { return chance(20) ? nullptr : ownWindow(); }
 
     // The maker's memory DC, its state saved: the system's controls leave clip regions
@@ -156,8 +158,8 @@ private:
     // ANSI and Unicode forms in a buffer of 512 bytes, so a longer item asked for by the
     // system's combo box through a skinned (ANSI) list overflows Wine's own stack.
     const char* itemText() {
-        static const char* const kTexts[] = {"", "a", "怪物", "Zombie King", "line one\r\nline two", "  spaced  ",
-                                             "&Accel", "0123456789"};
+        static const char* const kTexts[] = {"",           "a",      "怪物",      "Zombie King", "line one\r\nline two",
+                                             "  spaced  ", "&Accel", "0123456789"};
         if (chance(3)) {
             longText_.assign(static_cast<size_t>(between(100, 500)), 'i');
             return longText_.c_str();
@@ -165,7 +167,9 @@ private:
         return kTexts[below(static_cast<int>(sizeof(kTexts) / sizeof(kTexts[0])))];
     }
 
-    LPARAM badPointer() { return static_cast<LPARAM>(bad_.values()[static_cast<size_t>(below(static_cast<int>(bad_.values().size())))]); }
+    LPARAM badPointer() {
+        return static_cast<LPARAM>(bad_.values()[static_cast<size_t>(below(static_cast<int>(bad_.values().size())))]);
+    }
 
     // A zeroed block with random bytes in its first size bytes, so that whatever reads
     // past the structure reads zeros.

@@ -37,7 +37,8 @@ inline bool MessageMaker::pick(HWND target, Proc proc, const std::string& cls, M
             m.releaseFirst = true;
             return passed(chance(50) ? WM_RBUTTONDOWN : WM_RBUTTONUP, keyState(), point());
         case 5:
-            return plain(WM_MOUSEWHEEL, MAKEWPARAM(keyState(), static_cast<WORD>(between(-3, 3) * WHEEL_DELTA)), point());
+            return plain(WM_MOUSEWHEEL, MAKEWPARAM(keyState(), static_cast<WORD>(between(-3, 3) * WHEEL_DELTA)),
+                         point());
         case 6:
             return plain(chance(60) ? WM_MOUSELEAVE : WM_MOUSEHOVER, keyState(), point());
         case 7:
@@ -132,7 +133,7 @@ inline bool MessageMaker::pick(HWND target, Proc proc, const std::string& cls, M
         }
         case 24:
         case 25: {
-            static const UINT kColours[] = {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
+            static const UINT kColours[] = {WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT,      WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
                                             WM_CTLCOLORDLG,    WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC};
             const UINT message = kColours[below(7)];
             const WPARAM dc = reinterpret_cast<WPARAM>(ownDC(m));
@@ -172,8 +173,8 @@ inline bool MessageMaker::pick(HWND target, Proc proc, const std::string& cls, M
             return plain(WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header));
         }
         case 28: {
-            static const WORD kCodes[] = {BN_CLICKED, EN_CHANGE, EN_UPDATE, EN_VSCROLL, EN_SETFOCUS, EN_KILLFOCUS,
-                                          LBN_SELCHANGE, CBN_SELCHANGE, CBN_KILLFOCUS, 0x7777};
+            static const WORD kCodes[] = {BN_CLICKED,   EN_CHANGE,     EN_UPDATE,     EN_VSCROLL,    EN_SETFOCUS,
+                                          EN_KILLFOCUS, LBN_SELCHANGE, CBN_SELCHANGE, CBN_KILLFOCUS, 0x7777};
             HWND source = ownWindowOrNull();
             const WORD id = chance(80) && source ? static_cast<WORD>(GetDlgCtrlID(source)) : static_cast<WORD>(any());
             return plain(WM_COMMAND, MAKEWPARAM(id, kCodes[below(10)]), reinterpret_cast<LPARAM>(source));
@@ -183,8 +184,9 @@ inline bool MessageMaker::pick(HWND target, Proc proc, const std::string& cls, M
                          chance(70) ? 0 : reinterpret_cast<LPARAM>(ownWindow()));
         case 30: {
             if (proc != Proc::kFrame) return false;
-            static const WPARAM kCommands[] = {SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE, SC_RESTORE, SC_SIZE + WMSZ_LEFT,
-                                               SC_SIZE + WMSZ_BOTTOMRIGHT, SC_MOVE, SC_KEYMENU};
+            static const WPARAM kCommands[] = {SC_MINIMIZE, SC_MAXIMIZE,         SC_RESTORE,
+                                               SC_RESTORE,  SC_SIZE + WMSZ_LEFT, SC_SIZE + WMSZ_BOTTOMRIGHT,
+                                               SC_MOVE,     SC_KEYMENU};
             return plain(WM_SYSCOMMAND, kCommands[below(8)], point());
         }
         case 31:
@@ -355,7 +357,8 @@ inline bool MessageMaker::pick(HWND target, Proc proc, const std::string& cls, M
             case 3:
                 return plain(PBM_STEPIT, 0, 0);
             default:
-                return plain(PBM_SETBARCOLOR, 0, chance(20) ? static_cast<LPARAM>(CLR_DEFAULT) : static_cast<LPARAM>(any() & 0xFFFFFF));
+                return plain(PBM_SETBARCOLOR, 0,
+                             chance(20) ? static_cast<LPARAM>(CLR_DEFAULT) : static_cast<LPARAM>(any() & 0xFFFFFF));
         }
     }
     if (SameClass(cls, UPDOWN_CLASSA)) {

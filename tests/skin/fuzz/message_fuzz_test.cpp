@@ -76,7 +76,8 @@ Held HeldColourObjects() {
             const uintptr_t handle = skin::GetPropValue(window, name);
             if (!handle || handle == hollow) continue;
             ++held.objects;
-            if (!GetObjectType(reinterpret_cast<HGDIOBJ>(handle))) held.faults.push_back(std::string(name) + " holds a dead handle");
+            if (!GetObjectType(reinterpret_cast<HGDIOBJ>(handle)))
+                held.faults.push_back(std::string(name) + " holds a dead handle");
             if (!seen.insert(handle).second) held.faults.push_back(std::string(name) + " shares a handle");
         }
     }
@@ -125,7 +126,8 @@ protected:
         editor::StartProgram();
         // The system loads a cursor the first time it is shown and keeps it; the frame
         // shows these when pressed near an edge.
-        for (LPCSTR cursor : {IDC_ARROW, IDC_SIZEWE, IDC_SIZENS, IDC_SIZENWSE, IDC_SIZENESW}) LoadCursorA(nullptr, cursor);
+        for (LPCSTR cursor : {IDC_ARROW, IDC_SIZEWE, IDC_SIZENS, IDC_SIZENWSE, IDC_SIZENESW})
+            LoadCursorA(nullptr, cursor);
         editor::EditorForm::Options options;
         options.onCreated = editor::OnFormCreated;
         options.quitOnDestroy = false;
@@ -141,7 +143,8 @@ protected:
             for (HWND control : testing_support::AllControlsOf(top)) own_.push_back(control);
         }
         for (HWND window : own_) {
-            if (skin::GetPropValue(window, skin::kPropPreviousProc) && ProcOf(window) != Proc::kOther) targets_.push_back(window);
+            if (skin::GetPropValue(window, skin::kPropPreviousProc) && ProcOf(window) != Proc::kOther)
+                targets_.push_back(window);
         }
         LoadSystemPictures(own_);
         PumpMessages();
@@ -226,7 +229,8 @@ protected:
         skin::ClearPictureCache();
         for (HWND top : {form_, gallery_}) {
             ShowWindow(top, SW_RESTORE);
-            RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            RedrawWindow(top, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         }
         PumpMessages();
     }
@@ -248,8 +252,8 @@ protected:
 TEST_F(MessageFuzz, EverySkinProcedureIsAmongTheTargets) {
     std::set<Proc> reached;
     for (HWND target : targets_) reached.insert(ProcOf(target));
-    for (Proc proc : {Proc::kFrame, Proc::kSub, Proc::kButton, Proc::kEdit, Proc::kCombo, Proc::kList,
-                      Proc::kTrackBar, Proc::kProgress, Proc::kUpDown, Proc::kHeader}) {
+    for (Proc proc : {Proc::kFrame, Proc::kSub, Proc::kButton, Proc::kEdit, Proc::kCombo, Proc::kList, Proc::kTrackBar,
+                      Proc::kProgress, Proc::kUpDown, Proc::kHeader}) {
         EXPECT_TRUE(reached.count(proc)) << NameOf(proc);
     }
 }
