@@ -17,7 +17,7 @@
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
 #include "skin/frame/LayerCache.h"
-#include "support/GdiCount.h"
+#include "graphics/GdiObjectCount.h"
 
 using bench::Figure;
 using bench::Measure;
@@ -144,7 +144,7 @@ int main() {
     Figure repaintPlain = Measure("repaint_unskinned", kWarmups, kReps, [&] { FullRepaint(plain); });
     figures.push_back(repaint);
     figures.push_back(repaintPlain);
-    const int gdiAfterWarmup = testing_support::LiveGdiObjects();
+    const int gdiAfterWarmup = gdi::LiveGdiObjects();
 
     if (engine && index > 0) {
         RECT client;
@@ -226,7 +226,7 @@ int main() {
     for (const Figure& f : figures)
         if (f.name == "rebuild") rebuild = &f;
     const double ratio = repaintPlain.median() > 0 ? repaint.median() / repaintPlain.median() : 0;
-    const int gdiAfterRun = testing_support::LiveGdiObjects();
+    const int gdiAfterRun = gdi::LiveGdiObjects();
     std::printf("repaint_ratio %.2f\n", ratio);
     std::printf("live GDI objects %d (after warm-up %d), live GDI+ objects %d, peak working set %.1f MB\n", gdiAfterRun,
                 gdiAfterWarmup, GxLiveObjects(), PeakWorkingSetMb());

@@ -1,5 +1,6 @@
 #pragma once
-// The program's start-up order, the form-created handler and the exit routine.
+// The editor's start-up, its form-created handler and its exit routine, on the skin's
+// program start-up (skin/engine/SkinnedProgram.h).
 #include <windows.h>
 
 namespace editor {
@@ -12,8 +13,5 @@ void OnFormCreated(HWND form);
 
 // Frees everything StartProgram made. Runs its work once, however often it is called.
 void ExitProgram();
-
-// Pumps messages until WM_QUIT; returns its exit code.
-int RunMessageLoop();
 
 }  // namespace editor

@@ -5,8 +5,6 @@
 
 #include <cstddef>
 
-#include "editor/FormLayout.h"
-
 namespace gallery {
 
 inline constexpr char kGalleryTitle[] = "Control Gallery";
@@ -48,9 +46,9 @@ enum GalleryId : int {
     kIdFirstLabel = 2001,  // labels take ids from here on, in table order
 };
 
-// The group box carries the editor's group-box id, so the editor's own form-created
-// handler registers it as a sub-window exactly as it does the editor's.
-inline constexpr int kIdGroupBox = editor::kIdGroupBox;
+// The group box carries the editor's group-box id, so a form-created handler written for
+// the editor registers it as a sub-window exactly as it does the editor's.
+inline constexpr int kIdGroupBox = 0x1601005f;
 
 struct GalleryControl {
     int id;

@@ -2,15 +2,16 @@
 // handed to the skin exactly as the editor's window is.
 #include <windows.h>
 
-#include "editor/Startup.h"
+#include "gallery/GalleryLayout.h"
 #include "gallery/GalleryWindow.h"
+#include "skin/engine/SkinnedProgram.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    editor::StartProgram();
+    skin::StartSkinnedProgram();
     gallery::GalleryOptions options;
-    options.onCreated = editor::OnFormCreated;
+    options.onCreated = [](HWND window) { skin::SkinProgramForm(window, gallery::kIdGroupBox); };
     const HWND window = gallery::CreateGalleryWindow(instance, options);
-    const int code = window ? editor::RunMessageLoop() : 1;
-    editor::ExitProgram();
+    const int code = window ? skin::RunMessageLoop() : 1;
+    skin::ExitSkinnedProgram();
     return code;
 }

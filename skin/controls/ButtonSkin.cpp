@@ -8,7 +8,7 @@
 #include "skin/controls/CheckBoxPainter.h"
 #include "skin/controls/HoverTracking.h"
 #include "skin/controls/Subclassing.h"
-#include "skin/controls/WindowDC.h"
+#include "graphics/GdiHandles.h"
 #include "skin/core/MessageData.h"
 #include "skin/draw/ButtonFaces.h"
 #include "skin/draw/ControlFont.h"
@@ -227,7 +227,7 @@ void RepaintButtonState(HWND button, UINT itemState, bool hover) {
         case kButtonKindStyle1:
         case kButtonKindStyle3: {
             // The faces belong to the owner-draw dispatcher; this DC is released here, once.
-            WindowDC dc = WindowDC::Client(button);
+            gdi::WindowDC dc = gdi::WindowDC::Client(button);
             if (!dc) return;
             DRAWITEMSTRUCT item = {};
             item.CtlType = ODT_BUTTON;

@@ -18,13 +18,11 @@
 #include "skin/draw/Paths.h"
 #include "skin/draw/PictureCache.h"
 #include "skin/draw/WindowQueries.h"
-#include "skin/frame/ColourAnswers.h"
+#include "skin/draw/ColourAnswers.h"
 
 namespace skin {
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr int kHighlightAlpha = 200;  // outline and button edge when hot or focused
 constexpr int kFaintAlpha = 80;
 constexpr int kListOnlyButtonWidth = 17;

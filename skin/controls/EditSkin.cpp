@@ -10,13 +10,11 @@
 #include "skin/draw/FaceCache.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/WindowQueries.h"
-#include "skin/frame/ColourAnswers.h"
+#include "skin/draw/ColourAnswers.h"
 
 namespace skin {
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr int kOutlineAlpha = 180;  // theme-colour outlines: focus and hover
 constexpr int kFaintAlpha = 80;     // the resting outline
 constexpr float kHoverPenWidth = 2.0f;

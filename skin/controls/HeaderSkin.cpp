@@ -13,7 +13,7 @@
 #include "skin/controls/HoverTracking.h"
 #include "skin/controls/OffscreenPaint.h"
 #include "skin/controls/Subclassing.h"
-#include "skin/controls/WindowDC.h"
+#include "graphics/GdiHandles.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/ControlFont.h"
 #include "skin/draw/WindowQueries.h"
@@ -23,8 +23,6 @@ namespace {
 
 constexpr char kHeaderClass[] = "SysHeader32";
 constexpr char kListViewClass[] = "SysListView32";
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr int kItemTextCapacity = 260;
 constexpr UINT kItemFields = HDI_WIDTH | HDI_TEXT | HDI_FORMAT | HDI_LPARAM | HDI_BITMAP | HDI_IMAGE;
 
@@ -345,7 +343,7 @@ void PaintHeader(int parentIndex, int entryIndex) {
     RECT parentClient = {};
     if (inListView) GetClientRect(parent, &parentClient);
 
-    WindowDC dc = WindowDC::Client(header);
+    gdi::WindowDC dc = gdi::WindowDC::Client(header);
     if (!dc) return;
     for (int i = 1; i <= count; ++i) {
         HeaderItem item;

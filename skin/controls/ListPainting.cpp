@@ -4,7 +4,7 @@
 
 #include "graphics/GxGraphics.h"
 #include "graphics/GxPenBrush.h"
-#include "skin/controls/ListChildWindows.h"
+#include "skin/draw/ChildClipping.h"
 #include "skin/controls/OffscreenPaint.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
@@ -17,8 +17,6 @@ namespace skin {
 namespace {
 
 constexpr char kComboListClass[] = "ComboLBox";
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kOutlineAlpha = 200;
 constexpr int kRestOutlineAlpha = 90;
 // The wParam of WM_NCPAINT that names no region: the system paints no part of the frame.
@@ -203,7 +201,7 @@ std::optional<LRESULT> PaintTranslucentTree(HWND window, LPARAM lParam) {
     CallPreviousProc(window, WM_PAINT, reinterpret_cast<WPARAM>(items.dc()), lParam);
     TransparentBlt(back.dc(), 0, 0, rc.right, rc.bottom, items.dc(), 0, 0, rc.right, rc.bottom, kKeyColour);
     {
-        const WindowDC screen = GetClientDCWithoutChildren(window);
+        const gdi::WindowDC screen = GetClientDCWithoutChildren(window);
         if (screen) BitBlt(screen.get(), 0, 0, rc.right - rc.left, rc.bottom - rc.top, back.dc(), 0, 0, SRCCOPY);
     }
     return DefWindowProcA(window, WM_PAINT, 0, lParam);

@@ -1,7 +1,7 @@
 #include "skin/controls/OffscreenPaint.h"
 
 #include "graphics/GxGraphics.h"
-#include "skin/controls/WindowDC.h"
+#include "graphics/GdiHandles.h"
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/FaceCache.h"
 
@@ -12,10 +12,10 @@ bool PaintOffscreen(HWND window, const RECT& area, const OffscreenTarget& target
     const int height = area.bottom - area.top;
     if (!window || width <= 0 || height <= 0) return false;
 
-    WindowDC owned;
+    gdi::WindowDC owned;
     HDC dc = target.dc;
     if (!dc) {
-        owned = target.wholeWindow ? WindowDC::Whole(window) : WindowDC::Client(window);
+        owned = target.wholeWindow ? gdi::WindowDC::Whole(window) : gdi::WindowDC::Client(window);
         dc = owned.get();
     }
     if (!dc) return false;

@@ -7,12 +7,11 @@
 #include <functional>
 #include <string>
 
+#include "skin/draw/Colour.h"
+
 class GxGraphics;
 
 namespace skin {
-
-// Magenta: pixels of this colour are left out of a keyed copy.
-inline constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 
 struct OffscreenTarget {
     // Copy to the whole-window DC (borders included) rather than the client DC.

@@ -21,15 +21,10 @@ constexpr int kKnobSize = 11;
 // At the maximum the resting dot sits at the thumb's far end, and the line reaches it.
 constexpr float kDotShiftAtMax = 8;
 constexpr float kLineGrowthAtMax = 10;
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kWhite = 0xFFFFFF;
 
 using Gdiplus::ARGB;
 using Gdiplus::PointF;
 using TrackBar = SkinnedControl<TrackBarEntry>;
-
-ARGB Black(int alpha) { return RgbToArgb(kBlack, alpha, true); }
-ARGB White(int alpha) { return RgbToArgb(kWhite, alpha, true); }
 
 void PrepareTrackBar(TrackBarEntry& entry, HWND control, HWND) {
     const LONG style = GetWindowLongA(control, GWL_STYLE);

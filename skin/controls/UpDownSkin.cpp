@@ -16,8 +16,6 @@ namespace skin {
 namespace {
 
 constexpr char kUpDownClass[] = "msctls_updown32";
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr int kCorner = 3;
 constexpr int kPlateAlpha = 160;
 // Which button the pointer lights; no button is lit without hover.

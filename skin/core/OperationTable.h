@@ -9,9 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "skin/core/Operations.h"
+#include "skin/core/OperationArgs.h"
+
+class GxGraphics;
 
 namespace skin {
+
+class SkinEngine;
 
 using UnusedSlot = void (*)(SkinEngine&);
 
@@ -73,8 +77,5 @@ static_assert(offsetof(OperationTable, paintStripItems) == 29 * sizeof(void*), "
 static_assert(offsetof(OperationTable, addSubWindow) == 34 * sizeof(void*), "slot order");
 static_assert(offsetof(OperationTable, layoutAfterSize) == 38 * sizeof(void*), "slot order");
 static_assert(offsetof(OperationTable, getWindowStyle) == 41 * sizeof(void*), "slot order");
-
-// The table every new engine starts with.
-const OperationTable& DefaultOperations();
 
 }  // namespace skin

@@ -1,11 +1,5 @@
 #include "skin/core/SkinEngine.h"
 
-#include "skin/draw/PictureCache.h"
-
-// The lean Windows headers leave out the COM types the GDI+ headers need.
-#include <objidl.h>
-#include <gdiplus.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -31,9 +25,11 @@ void CALLBACK EngineCaptionAction(int index, int button) {
     if (SkinEngine* engine = SkinEngine::Current()) engine->captionButtonAction(index, button);
 }
 
-SkinEngine::SkinEngine() : SkinEngine(KeepSettings{}) { SkinBackColour = GetSysColor(COLOR_BTNFACE); }
+SkinEngine::SkinEngine(const OperationTable& table) : SkinEngine(table, KeepSettings{}) {
+    SkinBackColour = GetSysColor(COLOR_BTNFACE);
+}
 
-SkinEngine::SkinEngine(KeepSettings) : operations(DefaultOperations()) {
+SkinEngine::SkinEngine(const OperationTable& table, KeepSettings) : operations(table) {
     actionTrampolineAddress = reinterpret_cast<uintptr_t>(&EngineCaptionAction);
     LiveEngines().push_back(this);
 }
@@ -47,33 +43,6 @@ SkinEngine::~SkinEngine() {
 SkinEngine* SkinEngine::Current() {
     const auto& engines = LiveEngines();
     return engines.empty() ? nullptr : engines.front();
-}
-
-void ShutdownGraphics(SkinEngine& engine) {
-    if (!engine.graphicsToken) return;
-    // Kept pictures are GDI+ objects: they must go while the library still runs.
-    ClearPictureCache();
-    Gdiplus::GdiplusShutdown(engine.graphicsToken);
-    engine.graphicsToken = 0;
-}
-
-void DestroyEngine(SkinEngine& engine) {
-    if (engine.applicationIcon) {
-        DestroyIcon(engine.applicationIcon);
-        engine.applicationIcon = nullptr;
-    }
-    ShutdownGraphics(engine);
-}
-
-// The copy gets its own icon and no graphics token, so each engine releases only what
-// it holds and the library is shut down once.
-std::unique_ptr<SkinEngine> CopyEngine(const SkinEngine& engine) {
-    std::unique_ptr<SkinEngine> copy(new SkinEngine(SkinEngine::KeepSettings{}));
-    copy->operations = engine.operations;
-    copy->frameBorder = engine.frameBorder;
-    copy->pointedCaptionButton = engine.pointedCaptionButton;
-    copy->applicationIcon = engine.applicationIcon ? CopyIcon(engine.applicationIcon) : nullptr;
-    return copy;
 }
 
 }  // namespace skin

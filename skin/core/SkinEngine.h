@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "skin/core/OperationTable.h"
-#include "skin/core/Operations.h"
+#include "skin/core/OperationArgs.h"
 #include "skin/core/SkinSettings.h"
 
 namespace skin {
@@ -25,9 +25,10 @@ using CaptionActionProc = void(CALLBACK*)(int index, int button);
 
 class SkinEngine {
 public:
-    // Installs the default table, makes the entry points reach this engine when no older
-    // engine is alive, and takes the system button-face colour as SkinBackColour.
-    SkinEngine();
+    // Installs the table (the skin's default one comes from DefaultOperations()), makes the
+    // entry points reach this engine when no older engine is alive, and takes the system
+    // button-face colour as SkinBackColour.
+    explicit SkinEngine(const OperationTable& table);
     // Runs slot 0.
     ~SkinEngine();
     SkinEngine(const SkinEngine&) = delete;
@@ -92,12 +93,8 @@ public:
 private:
     struct KeepSettings {};
     // A second engine made by copying: it must not reset the settings the first one set.
-    explicit SkinEngine(KeepSettings);
+    SkinEngine(const OperationTable& table, KeepSettings);
     friend std::unique_ptr<SkinEngine> CopyEngine(const SkinEngine& engine);
 };
-
-// Shuts the graphics library down with the engine's token, once: the token is cleared,
-// so later calls (the frame's WM_QUIT, the destruction hook) do nothing.
-void ShutdownGraphics(SkinEngine& engine);
 
 }  // namespace skin

@@ -17,7 +17,6 @@ namespace {
 // A group box's caption sits in the top rows; its panel starts below it.
 constexpr int kGroupPanelTop = 5;
 constexpr int kGroupPanelCorner = 5;
-constexpr COLORREF kWhite = 0xFFFFFF;
 // Parent chains are short; the bound only keeps a corrupt chain from hanging a paint.
 constexpr int kMaxAncestorDepth = 1024;
 

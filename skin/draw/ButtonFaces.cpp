@@ -18,8 +18,6 @@ namespace {
 using Gdiplus::ARGB;
 using Gdiplus::PointF;
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kGrey = 0x808080;
 constexpr COLORREF kDisabledFill = 0xC0C0C0;
 // The focus glow keeps its own colour whatever the theme is.

@@ -5,6 +5,7 @@
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
 #include "skin/frame/FrameGeometry.h"
+#include "skin/frame/FrameOperations.h"
 
 namespace skin {
 namespace {

@@ -14,9 +14,10 @@
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/Paths.h"
-#include "skin/frame/FrameDC.h"
+#include "skin/draw/ChildClipping.h"
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FramePainting.h"
+#include "skin/frame/FrameOperations.h"
 
 namespace skin {
 namespace {
@@ -45,7 +46,7 @@ HICON TitleIcon(const SkinEngine& engine, HWND window) {
 // Copies area of the composed background to the window.
 void ShowArea(const SkinnedWindow& record, const RECT& area) {
     if (area.right <= area.left || area.bottom <= area.top) return;
-    WindowDC target(record.hwnd);
+    gdi::WindowDC target = gdi::WindowDC::Client(record.hwnd);
     if (!target.get()) return;
     BitBlt(target.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, record.backgroundDC,
            area.left, area.top, SRCCOPY);

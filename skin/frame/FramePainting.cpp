@@ -16,8 +16,9 @@
 #include "skin/draw/Paths.h"
 #include "skin/draw/TopDownPixels.h"
 #include "skin/draw/WindowQueries.h"
-#include "skin/frame/FrameDC.h"
+#include "skin/draw/ChildClipping.h"
 #include "skin/frame/LayerCache.h"
+#include "skin/frame/FrameOperations.h"
 
 namespace skin {
 namespace {
@@ -127,7 +128,7 @@ bool PrepareBackgroundDC(SkinnedWindow& record, const RECT& client) {
 }
 
 void CopyBackgroundToWindow(const SkinnedWindow& record, HDC target, int width, int height) {
-    SavedDCState state(target);
+    gdi::SavedState state(target);
     ClipOutOpaqueChildren(record.hwnd, target);
     BitBlt(target, 0, 0, width, height, record.backgroundDC, 0, 0, SRCCOPY);
 }
@@ -262,7 +263,7 @@ void RebuildBackground(SkinEngine& engine, int index, HDC, int paint) {
     NoteBackgroundChanged();
     if (!paint) return;
     {
-        WindowDC target(window);
+        gdi::WindowDC target = gdi::WindowDC::Client(window);
         if (target.get()) CopyBackgroundToWindow(*record, target.get(), client.right, client.bottom);
     }
     InvalidateVisibleChildren(window);
@@ -274,7 +275,7 @@ void PaintFromBackground(SkinEngine&, int index, HDC dc) {
     RECT frame = {};
     GetWindowRect(record->hwnd, &frame);
     // The paint DC stays with the caller, who ends the paint; a DC obtained here is ours.
-    WindowDC own(dc ? nullptr : record->hwnd);
+    gdi::WindowDC own = gdi::WindowDC::Client(dc ? nullptr : record->hwnd);
     HDC target = dc ? dc : own.get();
     if (target) CopyBackgroundToWindow(*record, target, frame.right - frame.left, frame.bottom - frame.top);
 }

@@ -3,7 +3,7 @@
 #include "skin/core/SkinRegistry.h"
 #include "skin/draw/FaceCache.h"
 #include "skin/draw/PictureCache.h"
-#include "skin/frame/ColourAnswers.h"
+#include "skin/draw/ColourAnswers.h"
 #include "skin/frame/FramePainting.h"
 #include "skin/frame/LayerCache.h"
 

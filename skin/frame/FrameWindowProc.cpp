@@ -17,11 +17,13 @@
 #include "skin/draw/ButtonFaces.h"
 #include "skin/draw/WindowQueries.h"
 #include "skin/frame/CaptionButtons.h"
-#include "skin/frame/ColourAnswers.h"
+#include "skin/draw/ColourAnswers.h"
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameResources.h"
 #include "skin/frame/SizeLimits.h"
 #include "skin/frame/WorkingSetTrim.h"
+#include "skin/draw/GraphicsShutdown.h"
+#include "skin/frame/FrameOperations.h"
 
 namespace skin {
 namespace {

@@ -9,7 +9,7 @@
 #include "graphics/GxGraphics.h"
 #include "graphics/GxPath.h"
 #include "graphics/GxPenBrush.h"
-#include "skin/controls/ListChildWindows.h"
+#include "skin/draw/ChildClipping.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
 #include "skin/draw/Backgrounds.h"
@@ -19,8 +19,6 @@
 namespace skin {
 namespace {
 
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kOuterLineAlpha = 40;
 constexpr int kBorderInnerAlpha = 100;
 constexpr int kGroupInnerAlpha = 90;
@@ -110,7 +108,7 @@ void PaintSubWindow(int recordIndex, int entryIndex, HDC dc) {
     if (dc) {
         BitBlt(dc, 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
     } else {
-        const WindowDC screen = GetClientDCWithoutChildren(window);
+        const gdi::WindowDC screen = GetClientDCWithoutChildren(window);
         if (screen) BitBlt(screen.get(), 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
     }
     // Painting sent messages (the caption's text): the entry is looked up again.
@@ -126,7 +124,7 @@ void RepaintSubWindow(int recordIndex, int entryIndex, HWND window, HDC) {
         ComposedBackground background(window, rect);
         if (!background) return;
         PaintDecoration(recordIndex, entryIndex, background.dc(), rect);
-        const WindowDC screen = GetClientDCWithoutChildren(window);
+        const gdi::WindowDC screen = GetClientDCWithoutChildren(window);
         if (screen) BitBlt(screen.get(), 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
     }
     InvalidateTransparentChildren(window);

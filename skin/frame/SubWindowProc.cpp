@@ -9,7 +9,7 @@
 #include "skin/core/SkinSettings.h"
 #include "skin/draw/ButtonFaces.h"
 #include "skin/draw/WindowQueries.h"
-#include "skin/frame/ColourAnswers.h"
+#include "skin/draw/ColourAnswers.h"
 #include "skin/frame/FrameResources.h"
 #include "skin/frame/SubWindowPainting.h"
 

@@ -9,6 +9,7 @@
 #include "skin/core/Properties.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/engine/EngineOperations.h"
 #include "skin/frame/SubWindowProc.h"
 #include "support/FormFixture.h"
 #include "support/GdiCount.h"

@@ -11,7 +11,7 @@
 
 #include "skin/controls/ControlFixture.h"
 #include "skin/controls/EditSkin.h"
-#include "skin/frame/ColourAnswers.h"
+#include "skin/draw/ColourAnswers.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinSettings.h"
 #include "skin/draw/WindowQueries.h"

@@ -7,7 +7,7 @@
 #include "graphics/GxCore.h"
 #include "skin/controls/EditComboFixture.h"
 #include "skin/controls/EditSkin.h"
-#include "skin/frame/ColourAnswers.h"
+#include "skin/draw/ColourAnswers.h"
 #include "support/GdiCount.h"
 
 using controls_test::SkinnedPopup;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/controls/ListChildWindows.h"
+#include "skin/draw/ChildClipping.h"
 #include "skin/controls/ListFixture.h"
 
 using controls_test::SkinnedPopup;
@@ -31,7 +31,7 @@ TEST(ListChildWindows, VisibleOpaqueChildrenAreClippedOutOthersAreNot) {
     const RECT none = skin::ChildRectInParentClient(popup.hwnd());  // a skinned window paints itself
     EXPECT_TRUE(IsRectEmpty(&none));
 
-    skin::WindowDC dc = skin::GetClientDCWithoutChildren(host);
+    gdi::WindowDC dc = skin::GetClientDCWithoutChildren(host);
     ASSERT_TRUE(dc);
     EXPECT_FALSE(PtVisible(dc.get(), 30, 30));
     EXPECT_TRUE(PtVisible(dc.get(), 80, 30));

@@ -12,6 +12,8 @@
 #include "skin/core/Properties.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/engine/EngineOperations.h"
+#include "skin/frame/FrameOperations.h"
 #include "support/Pump.h"
 
 namespace frame_test {
@@ -95,7 +97,7 @@ protected:
         skin::FreeSkinRegistry();
         skin::ResetSkinSettings();
         RecordedMessages().clear();
-        engine_ = std::make_unique<skin::SkinEngine>();
+        engine_ = std::make_unique<skin::SkinEngine>(skin::DefaultOperations());
     }
     void TearDown() override {
         for (HWND w : windows_)

@@ -12,6 +12,7 @@
 #include "skin/core/Properties.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/engine/EngineOperations.h"
 #include "skin/core/SkinSettings.h"
 #include "support/Pump.h"
 
@@ -147,7 +148,7 @@ public:
     }
 
 private:
-    skin::SkinEngine engine_;
+    skin::SkinEngine engine_{skin::DefaultOperations()};
     int width_;
     int height_;
     HWND hwnd_ = nullptr;

@@ -8,7 +8,7 @@
 #include "embedded_pictures.h"
 #include "graphics/GxImage.h"
 #include "graphics/ToolTipWindow.h"
-#include "skin/core/ControlInstallers.h"
+#include "skin/engine/ControlInstallers.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"

@@ -1,6 +1,6 @@
-#include "support/GdiCount.h"
+#include "graphics/GdiObjectCount.h"
 
-namespace testing_support {
+namespace gdi {
 namespace {
 
 constexpr size_t kTableOffsetInPeb = 0x94;  // GdiSharedHandleTable in a 32-bit PEB
@@ -27,4 +27,4 @@ int LiveGdiObjects() {
     return live;
 }
 
-}  // namespace testing_support
+}  // namespace gdi

@@ -3,10 +3,11 @@
 #include <cstring>
 #include <memory>
 
-#include "CoreTestWindows.h"
+#include "../core/CoreTestWindows.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/engine/EngineOperations.h"
 
 using namespace skin;
 using core_test::MakeTopLevel;
@@ -42,7 +43,7 @@ bool IconAlive(HICON icon) {
 
 TEST_F(Engine, ConstructionHandsOutTheActionAddressAndTheButtonFaceColour) {
     SkinBackColour = 0x123456;
-    SkinEngine engine;
+    SkinEngine engine{DefaultOperations()};
     EXPECT_NE(engine.actionTrampolineAddress, 0u);
     EXPECT_EQ(SkinBackColour, GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(engine.backColour(), SkinBackColour);
@@ -53,7 +54,7 @@ TEST_F(Engine, DestructionReleasesTheIcon) {
     HICON icon = MakeIcon();
     ASSERT_TRUE(IconAlive(icon));
     {
-        SkinEngine engine;
+        SkinEngine engine{DefaultOperations()};
         engine.applicationIcon = icon;
     }
     EXPECT_FALSE(IconAlive(icon));
@@ -61,7 +62,7 @@ TEST_F(Engine, DestructionReleasesTheIcon) {
 }
 
 TEST_F(Engine, CopyKeepsTheSettingsAndOwnsOnlyWhatItMadeItself) {
-    auto engine = std::make_unique<SkinEngine>();
+    auto engine = std::make_unique<SkinEngine>(DefaultOperations());
     engine->applicationIcon = MakeIcon();
     engine->frameBorder = 3;
     engine->pointedCaptionButton = 2;
@@ -90,7 +91,7 @@ TEST_F(Engine, CopyKeepsTheSettingsAndOwnsOnlyWhatItMadeItself) {
 }
 
 TEST_F(Engine, SetOptionsSwitchesTranslucencyOnOnlyWithAGivenAlpha) {
-    SkinEngine engine;
+    SkinEngine engine{DefaultOperations()};
     engine.setOptions(1, 100, std::nullopt);
     EXPECT_EQ(SkinControls, 1);
     EXPECT_EQ(SkinVeilAlpha, 100);
@@ -105,7 +106,7 @@ TEST_F(Engine, SetOptionsSwitchesTranslucencyOnOnlyWithAGivenAlpha) {
 }
 
 TEST_F(Engine, CallbacksAreStoredOnlyForTakenOverWindows) {
-    SkinEngine engine;
+    SkinEngine engine{DefaultOperations()};
     TestWindow top(MakeTopLevel());
     TestWindow stranger(MakeTopLevel());
     auto record = std::make_unique<SkinnedWindow>();
@@ -173,7 +174,7 @@ HWND MakeTakenOverWindow() {
 }
 
 TEST_F(Engine, MessagesOfATakenOverWindowReachSlotTwoUnchanged) {
-    SkinEngine engine;
+    SkinEngine engine{DefaultOperations()};
     engine.operations.frameWindowProc = RecordingFrameProc;
     TestWindow window(MakeTakenOverWindow());
     g_frame = {};
@@ -189,7 +190,7 @@ TEST_F(Engine, UnansweredMessagesReachTheReplacedProcedure) {
     TestWindow window(MakeTakenOverWindow());
     g_original = {};
     {
-        SkinEngine engine;
+        SkinEngine engine{DefaultOperations()};
         EXPECT_EQ(SendMessageA(window.get(), WM_USER + 7, 5, 6), 99);
     }
     // With no engine alive the window still works.
@@ -200,7 +201,7 @@ TEST_F(Engine, UnansweredMessagesReachTheReplacedProcedure) {
 }
 
 TEST_F(Engine, TheActionAddressCallsSlotThreeWithIndexAndButton) {
-    SkinEngine engine;
+    SkinEngine engine{DefaultOperations()};
     engine.operations.captionButtonAction = RecordingAction;
     g_frame = {};
     auto action = reinterpret_cast<CaptionActionProc>(engine.actionTrampolineAddress);
@@ -211,8 +212,8 @@ TEST_F(Engine, TheActionAddressCallsSlotThreeWithIndexAndButton) {
 }
 
 TEST_F(Engine, TheOldestLiveEngineIsTheOneReached) {
-    auto first = std::make_unique<SkinEngine>();
-    SkinEngine second;
+    auto first = std::make_unique<SkinEngine>(DefaultOperations());
+    SkinEngine second{DefaultOperations()};
     second.operations.captionButtonAction = RecordingAction;
     first->operations.captionButtonAction = RecordingAction;
     auto action = reinterpret_cast<CaptionActionProc>(second.actionTrampolineAddress);

@@ -1,4 +1,4 @@
-#include "skin/core/ControlInstallers.h"
+#include "skin/engine/ControlInstallers.h"
 
 #include "skin/controls/ButtonSkin.h"
 #include "skin/controls/ComboSkin.h"

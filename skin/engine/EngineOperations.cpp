@@ -1,11 +1,33 @@
-// The engine operations that are only a few lines, the placeholder for slots nothing
-// calls, and the default operation table.
+// The engine's own operations that are only a few lines (its end and its copy among
+// them), the placeholder for slots nothing calls, and the default operation table.
+#include "skin/engine/EngineOperations.h"
+
 #include <algorithm>
 
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/draw/GraphicsShutdown.h"
+#include "skin/frame/FrameOperations.h"
 
 namespace skin {
+
+void DestroyEngine(SkinEngine& engine) {
+    if (engine.applicationIcon) {
+        DestroyIcon(engine.applicationIcon);
+        engine.applicationIcon = nullptr;
+    }
+    ShutdownGraphics(engine);
+}
+
+// The copy gets its own icon and no graphics token, so each engine releases only what
+// it holds and the library is shut down once.
+std::unique_ptr<SkinEngine> CopyEngine(const SkinEngine& engine) {
+    std::unique_ptr<SkinEngine> copy(new SkinEngine(engine.operations, SkinEngine::KeepSettings{}));
+    copy->frameBorder = engine.frameBorder;
+    copy->pointedCaptionButton = engine.pointedCaptionButton;
+    copy->applicationIcon = engine.applicationIcon ? CopyIcon(engine.applicationIcon) : nullptr;
+    return copy;
+}
 
 void SetOptions(SkinEngine&, int skinControls, std::optional<int> veilAlpha, std::optional<int> controlFrames) {
     SkinControls = skinControls;

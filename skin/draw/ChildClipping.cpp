@@ -1,4 +1,4 @@
-#include "skin/controls/ListChildWindows.h"
+#include "skin/draw/ChildClipping.h"
 
 #include "skin/core/SkinRegistry.h"
 
@@ -38,10 +38,21 @@ HDC GetClientDCWithoutChildren(HWND window, HDC dc) {
     return dc;
 }
 
-WindowDC GetClientDCWithoutChildren(HWND window) {
-    WindowDC dc = WindowDC::Client(window);
+gdi::WindowDC GetClientDCWithoutChildren(HWND window) {
+    gdi::WindowDC dc = gdi::WindowDC::Client(window);
     GetClientDCWithoutChildren(window, dc.get());
     return dc;
+}
+
+void ClipOutOpaqueChildren(HWND window, HDC dc) {
+    if (!window || !dc) return;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child) || IsTransparentWindow(child)) continue;
+        RECT r = {};
+        GetWindowRect(child, &r);
+        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
 }
 
 }  // namespace skin

@@ -1,4 +1,4 @@
-#include "skin/frame/ColourAnswers.h"
+#include "skin/draw/ColourAnswers.h"
 
 #include <unordered_map>
 
