@@ -6,6 +6,7 @@
 
 #include "editor/FormLayout.h"
 #include "editor/MobTextBuilder.h"
+#include "skin/engine/FormKeys.h"
 
 namespace editor {
 namespace {
@@ -195,6 +196,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND:
             OnCommand(hwnd, wParam, lParam);
+            return 0;
+        case WM_NEXTDLGCTL:
+            skin::MoveFormFocus(hwnd, wParam, lParam);
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:

@@ -11,6 +11,7 @@
 #include "skin/core/SkinRegistry.h"
 #include "skin/draw/MemoryDCList.h"
 #include "skin/engine/EngineOperations.h"
+#include "skin/engine/FormKeys.h"
 #include "skin/frame/FrameResources.h"
 
 namespace skin {
@@ -113,6 +114,7 @@ void ExitSkinnedProgram() {
 int RunMessageLoop() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (HandleFormKeys(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

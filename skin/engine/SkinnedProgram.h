@@ -20,7 +20,7 @@ void SkinProgramForm(HWND form, int groupBoxId);
 // engine-wide picture. Runs its work once, however often it is called.
 void ExitSkinnedProgram();
 
-// Pumps messages until WM_QUIT; returns its exit code.
+// Pumps messages until WM_QUIT, with the form keys of FormKeys.h; returns its exit code.
 int RunMessageLoop();
 
 }  // namespace skin
