@@ -62,8 +62,9 @@ const GalleryControl kControls[] = {
     {kIdUpDownHorzBuddy, "Edit", "3", kBuddy, 0, 700, 266, 92, 24, false},
     {kIdUpDownHorz, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_HORZ, 0, 794, 266, 40, 24, false},
 
-    // The group box, registered as a sub-window, and what it holds.
-    {kIdGroupBox, "Button", "分组框 · Group box", BS_GROUPBOX | BS_LEFT, 0, 570, 304, 310, 300, false},
+    // The group box, registered as a sub-window, and what it holds; Tab enters it.
+    {kIdGroupBox, "Button", "分组框 · Group box", BS_GROUPBOX | BS_LEFT, WS_EX_CONTROLPARENT, 570, 304, 310, 300,
+     false},
     {kIdGroupLabel, "Static", "怪物名字：", kLabel, 0, 14, 30, 70, 16, true},
     {kIdGroupEdit, "Edit", "僵尸王", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_STATICEDGE, 86, 26, 206, 24, true},
     {kIdGroupCheck, "Button", "燃烧免疫 · Fire immune", BS_AUTOCHECKBOX | WS_TABSTOP, 0, 14, 60, 276, 22, true},

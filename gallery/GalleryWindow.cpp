@@ -8,6 +8,7 @@
 
 #include "gallery/GalleryContent.h"
 #include "gallery/GalleryLayout.h"
+#include "skin/engine/FormKeys.h"
 
 namespace gallery {
 namespace {
@@ -168,6 +169,9 @@ LRESULT CALLBACK GalleryProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         case WM_CTLCOLORSTATIC:
             return OnLabelColour(window, message, wParam, lParam);
+        case WM_NEXTDLGCTL:
+            skin::MoveFormFocus(window, wParam, lParam);
+            return 0;
         case WM_DESTROY: {
             GalleryState* state = StateOf(window);
             RemoveTextColours(window);
