@@ -2,7 +2,7 @@
 BUILD := build
 JOBS  ?= 2
 
-.PHONY: setup format-check configure build run test gallery bench soak clean
+.PHONY: setup format-check configure build run test gallery states bench soak clean
 
 setup:
 	@bash scripts/setup.sh
@@ -28,6 +28,10 @@ gallery: build
 
 test: format-check build
 	cd $(BUILD) && ../scripts/with-display-if-needed ctest --output-on-failure -j 1
+
+# Drives every control family through its states with real input and writes docs/states.png.
+states: build
+	@MOBWRIGHT_WM=1 scripts/with-display-if-needed scripts/wine-run $(BUILD)/mob-states.exe docs/states.png
 
 bench: build
 	@scripts/with-display-if-needed scripts/wine-run $(BUILD)/mob-bench.exe | tee $(BUILD)/bench.txt

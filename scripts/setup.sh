@@ -7,7 +7,7 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
 need_pkgs=(cmake make g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth locales
-           fonts-wqy-microhei googletest python3 xdotool imagemagick x11-utils clang-format)
+           fonts-wqy-microhei googletest python3 xdotool imagemagick x11-utils clang-format openbox)
 
 missing=()
 for p in "${need_pkgs[@]}"; do
