@@ -13,11 +13,12 @@
 #include "editor/FormLayout.h"
 #include "editor/MobTextBuilder.h"
 #include "editor/Startup.h"
+#include "graphics/GdiHandles.h"
+#include "graphics/GdiObjectCount.h"
 #include "graphics/GxCore.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
 #include "skin/frame/LayerCache.h"
-#include "graphics/GdiObjectCount.h"
 
 using bench::Figure;
 using bench::Measure;
@@ -27,6 +28,9 @@ namespace {
 constexpr int kWarmups = 5;
 constexpr int kReps = 50;
 constexpr int kSlowReps = 10;
+// The four section switches, which turn their fields on and off.
+constexpr int kSwitches[] = {editor::kIdSkillsSwitch, editor::kIdEquipmentSwitch, editor::kIdDropsSwitch,
+                             editor::kIdOptionsSwitch};
 
 void Pump() {
     MSG msg;
@@ -81,10 +85,8 @@ void SetRealMob(HWND form) {
 // controls hovered, one text generated and a long one shown. Controls keep one brush and one bitmap from
 // their latest colour answer, so the counts after this are the ones the run must keep.
 void VisitEveryState(HWND form) {
-    const int switches[] = {editor::kIdSkillsSwitch, editor::kIdEquipmentSwitch, editor::kIdDropsSwitch,
-                            editor::kIdOptionsSwitch};
     for (int pass = 0; pass < 2; ++pass) {
-        for (int id : switches) SendDlgItemMessageA(form, id, BM_CLICK, 0, 0);
+        for (int id : kSwitches) SendDlgItemMessageA(form, id, BM_CLICK, 0, 0);
         Pump();
     }
     const int hovered[] = {editor::kIdMobId, editor::kIdGenerate, editor::kIdSkillsSwitch, editor::kIdEquipmentSlot};
@@ -149,13 +151,12 @@ int main() {
     if (engine && index > 0) {
         RECT client;
         GetClientRect(skinned, &client);
-        HDC dc = GetDC(skinned);
-        figures.push_back(Measure("rebuild", kWarmups, kReps, [&] { engine->rebuildBackground(index, dc, 0); }));
+        const gdi::WindowDC dc = gdi::WindowDC::Client(skinned);
+        figures.push_back(Measure("rebuild", kWarmups, kReps, [&] { engine->rebuildBackground(index, dc.get(), 0); }));
         // The same with nothing kept, as after a resize: the layers are composed anew.
         figures.push_back(Measure(
-            "rebuild_new_size", kWarmups, kReps, [&] { engine->rebuildBackground(index, dc, 0); },
+            "rebuild_new_size", kWarmups, kReps, [&] { engine->rebuildBackground(index, dc.get(), 0); },
             [&] { skin::ForgetLayers(skinned); }));
-        ReleaseDC(skinned, dc);
     }
 
     // Hover: the pointer arrives on each control from a control of another family.
@@ -197,9 +198,7 @@ int main() {
     Pump();
 
     // Generate with every switch on.
-    const int switches[] = {editor::kIdSkillsSwitch, editor::kIdEquipmentSwitch, editor::kIdDropsSwitch,
-                            editor::kIdOptionsSwitch};
-    for (int id : switches) SendDlgItemMessageA(skinned, id, BM_CLICK, 0, 0);
+    for (int id : kSwitches) SendDlgItemMessageA(skinned, id, BM_CLICK, 0, 0);
     Pump();
     HWND button = GetDlgItem(skinned, editor::kIdGenerate);
     SetRealMob(skinned);

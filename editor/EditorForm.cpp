@@ -2,37 +2,23 @@
 
 #include <commctrl.h>
 
-#include <memory>
-
 #include "editor/FormLayout.h"
 #include "editor/MobTextBuilder.h"
+#include "skin/core/Properties.h"
+#include "skin/draw/Colour.h"
 #include "skin/engine/FormKeys.h"
+#include "skin/engine/FormWindow.h"
 
 namespace editor {
 namespace {
 
-HFONT MakeFont(const char* face, int pixelHeight, int weight) {
-    LOGFONTA lf = {};
-    lf.lfHeight = -pixelHeight;
-    lf.lfWeight = weight;
-    lf.lfCharSet = GB2312_CHARSET;
-    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
-    return CreateFontIndirectA(&lf);
-}
-
-struct FontDeleter {
-    void operator()(HFONT f) const {
-        if (f) DeleteObject(f);
-    }
-};
-using FontHandle = std::unique_ptr<std::remove_pointer<HFONT>::type, FontDeleter>;
-
 // Per-window state, owned by the window through GWLP_USERDATA.
 struct FormState {
     EditorForm::Options options;
-    FontHandle defaultFont{MakeFont("宋体", 12, FW_NORMAL)};
-    FontHandle outputFont{MakeFont("宋体", 16, FW_NORMAL)};
-    FontHandle noteFont{MakeFont("楷体", 16, FW_BOLD)};
+    gdi::Font defaultFont = skin::MakeFormFont("宋体", 12);
+    gdi::Font outputFont = skin::MakeFormFont("宋体", 16);
+    gdi::Font noteFont = skin::MakeFormFont("楷体", 16, FW_BOLD);
+    // A stock brush: the system owns it, so the colour answers hand it out without an owner.
     HBRUSH whiteBrush = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
 };
 
@@ -133,7 +119,7 @@ HWND CreateControl(HWND form, const ControlSpec& c, const FormState& state) {
     }
     // Labels and switches carry their text colour for whoever paints them.
     if (c.kind == ControlKind::Label || c.kind == ControlKind::NoteLabel || c.kind == ControlKind::CheckBox)
-        SetPropA(h, EditorForm::kColourProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(c.textColour)));
+        SetPropA(h, skin::kPropTextColour, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(c.textColour)));
     return h;
 }
 
@@ -167,7 +153,7 @@ LRESULT OnControlColour(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
-    SetBkColor(dc, kWhite);
+    SetBkColor(dc, skin::kWhite);
     return reinterpret_cast<LRESULT>(state->whiteBrush);
 }
 
@@ -175,7 +161,7 @@ void RemoveColourProperties(HWND form) {
     int count = 0;
     const ControlSpec* specs = FormControls(&count);
     for (int i = 0; i < count; ++i)
-        if (HWND h = GetDlgItem(form, specs[i].id)) RemovePropA(h, EditorForm::kColourProperty);
+        if (HWND h = GetDlgItem(form, specs[i].id)) RemovePropA(h, skin::kPropTextColour);
 }
 
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -222,30 +208,8 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 HWND EditorForm::Create(HINSTANCE instance, Options options) {
-    WNDCLASSEXA wc = {};
-    if (!GetClassInfoExA(instance, kWindowClass, &wc)) {
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = FormProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kWindowClass;
-        wc.hIcon = LoadIconA(instance, "DEFAULT_ICON");
-        wc.hIconSm = wc.hIcon;
-        if (!RegisterClassExA(&wc)) return nullptr;
-    }
-    const bool show = options.show;
-    // No system caption or border: the whole 825 x 405 is client area, the title
-    // band is drawn inside it.
-    HWND hwnd = CreateWindowExA(WS_EX_APPWINDOW, kWindowClass, kWindowCaption,
-                                WS_POPUP | WS_MINIMIZEBOX | WS_SYSMENU | WS_CLIPSIBLINGS, kFormX, kFormY, kFormWidth,
-                                kFormHeight, nullptr, nullptr, instance, &options);
-    if (hwnd && show) {
-        ShowWindow(hwnd, SW_SHOW);
-        UpdateWindow(hwnd);
-    }
-    return hwnd;
+    return skin::CreateFormWindow(instance, {kWindowClass, FormProc, kWindowCaption, kFormX, kFormY, kFormWidth,
+                                             kFormHeight, &options, options.show});
 }
 
 void EditorForm::ApplySwitch(HWND form, int switchId) {

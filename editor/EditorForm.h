@@ -24,8 +24,6 @@ public:
     // Switch rule for one section: on makes its boxes editable, off makes them
     // read-only and empties them; the caption follows the state.
     static void ApplySwitch(HWND form, int switchId);
-
-    static constexpr const char* kColourProperty = "Kj_Ztys";
 };
 
 }  // namespace editor

@@ -1,5 +1,7 @@
 #include "editor/FormLayout.h"
 
+#include "skin/draw/Colour.h"
+
 namespace editor {
 namespace {
 
@@ -7,6 +9,7 @@ constexpr const char* kNoteText =
     "怪物的 技能 装备 掉落 属性,多选,此版本暂无开启\r\n预计会在下个版本进行更新！下个版本会出多选版";
 
 using K = ControlKind;
+using skin::kBlack;
 const ControlSpec kControls[] = {
     {"透明标签1", K::Label, kIdLabelId, 50, 40, 64, 24, "怪物ID：", kBlue, false},
     {"编辑框1", K::Edit, kIdMobId, 96, 40, 224, 27, "", kBlue, false},

@@ -62,7 +62,5 @@ constexpr const char* kSwitchOn = "开启";
 constexpr const char* kSwitchOff = "关闭";
 constexpr COLORREF kBlue = 0xFF0000;
 constexpr COLORREF kRed = 0x0000FF;
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kWhite = 0xFFFFFF;
 
 }  // namespace editor

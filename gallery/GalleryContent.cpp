@@ -5,11 +5,12 @@
 
 #include "gallery/GalleryLayout.h"
 #include "gallery/GalleryWindow.h"
+#include "graphics/GdiHandles.h"
+#include "skin/draw/Colour.h"
 
 namespace gallery {
 namespace {
 
-constexpr COLORREF kKey = RGB(255, 0, 255);
 constexpr int kSwatchSize = 16;
 
 struct Mob {
@@ -134,25 +135,25 @@ void FillTree(HWND tree) {
 
 // A swatch on the key colour, which the image list masks out.
 void AddSwatch(HIMAGELIST images, COLORREF colour) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, kSwatchSize, kSwatchSize);
-    ReleaseDC(nullptr, screen);
-    if (dc && bitmap) {
-        HGDIOBJ previous = SelectObject(dc, bitmap);
-        HBRUSH key = CreateSolidBrush(kKey);
-        HBRUSH fill = CreateSolidBrush(colour);
+    gdi::MemoryDC dc;
+    gdi::Bitmap bitmap;
+    {
+        const gdi::WindowDC screen = gdi::WindowDC::Screen();
+        dc = gdi::MemoryDC(screen.get());
+        bitmap.reset(CreateCompatibleBitmap(screen.get(), kSwatchSize, kSwatchSize));
+    }
+    if (!dc || !bitmap) return;
+    {
+        const gdi::Selection selected(dc.get(), bitmap.get());
+        const gdi::Brush key(CreateSolidBrush(skin::kKeyColour));
+        const gdi::Brush fill(CreateSolidBrush(colour));
         const RECT all = {0, 0, kSwatchSize, kSwatchSize};
         const RECT inner = {2, 2, kSwatchSize - 2, kSwatchSize - 2};
-        FillRect(dc, &all, key);
-        FillRect(dc, &inner, fill);
-        DeleteObject(fill);
-        DeleteObject(key);
-        SelectObject(dc, previous);
-        ImageList_AddMasked(images, bitmap, kKey);  // the list keeps a copy
+        FillRect(dc.get(), &all, key.get());
+        FillRect(dc.get(), &inner, fill.get());
     }
-    if (bitmap) DeleteObject(bitmap);
-    if (dc) DeleteDC(dc);
+    // Selected out again above: the list copies the bitmap and masks it.
+    ImageList_AddMasked(images, bitmap.get(), skin::kKeyColour);
 }
 
 HIMAGELIST FillHeader(HWND header) {
@@ -234,10 +235,8 @@ void DrawOwnerDrawnItem(const DRAWITEMSTRUCT& item) {
     HBRUSH back = GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
     FillRect(item.hDC, &row, back);
 
-    HBRUSH swatch = CreateSolidBrush(static_cast<COLORREF>(item.itemData));
     const RECT square = {row.left + 3, row.top + 3, row.left + 3 + (kOwnerDrawnItemHeight - 6), row.bottom - 3};
-    FillRect(item.hDC, &square, swatch);
-    DeleteObject(swatch);
+    FillRect(item.hDC, &square, gdi::Brush(CreateSolidBrush(static_cast<COLORREF>(item.itemData))).get());
     FrameRect(item.hDC, &square, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 
     const LRESULT length = SendMessageA(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);

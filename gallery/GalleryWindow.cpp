@@ -3,45 +3,29 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <memory>
-#include <type_traits>
 
 #include "gallery/GalleryContent.h"
 #include "gallery/GalleryLayout.h"
+#include "graphics/GdiHandles.h"
+#include "skin/core/Properties.h"
+#include "skin/draw/Colour.h"
 #include "skin/engine/FormKeys.h"
+#include "skin/engine/FormWindow.h"
 
 namespace gallery {
 namespace {
 
 constexpr char kWindowClass[] = "MobwrightControlGallery";
-constexpr char kTextColourProperty[] = "Kj_Ztys";  // read by the skin when it colours text
-constexpr char kSkinnedProperty[] = "Hw_hProc";    // present once a skin has taken a window over
 constexpr COLORREF kLabelColour = RGB(0, 0, 160);
-constexpr COLORREF kCaptionColour = RGB(0, 0, 0);
+constexpr COLORREF kCaptionColour = skin::kBlack;
 constexpr int kFontPixels = 12;
 constexpr int kGalleryX = 40;
 constexpr int kGalleryY = 40;
 
-struct FontDeleter {
-    void operator()(HFONT font) const {
-        if (font) DeleteObject(font);
-    }
-};
-using FontHandle = std::unique_ptr<std::remove_pointer<HFONT>::type, FontDeleter>;
-
-HFONT MakeFont(const char* face, int pixelHeight) {
-    LOGFONTA font = {};
-    font.lfHeight = -pixelHeight;
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = GB2312_CHARSET;
-    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
-    return CreateFontIndirectA(&font);
-}
-
 // Per-window state, owned by the window through GWLP_USERDATA.
 struct GalleryState {
     GalleryOptions options;
-    FontHandle font{MakeFont("宋体", kFontPixels)};
+    gdi::Font font = skin::MakeFormFont("宋体", kFontPixels);
     HIMAGELIST headerImages = nullptr;
 };
 
@@ -51,14 +35,12 @@ bool IsLabel(const GalleryControl& control) { return lstrcmpiA(control.className
 
 // A label only as wide as its text, so the skin's veil behind it hugs the words.
 int LabelWidth(const GalleryControl& label, HFONT font) {
-    HDC dc = GetDC(nullptr);
-    if (!dc) return label.width;
-    HGDIOBJ previous = SelectObject(dc, font);
+    const gdi::WindowDC screen = gdi::WindowDC::Screen();
+    if (!screen) return label.width;
+    const gdi::Selection selected(screen.get(), font);
     SIZE extent = {};
-    const bool measured = GetTextExtentPoint32A(dc, label.text, lstrlenA(label.text), &extent) != 0;
-    SelectObject(dc, previous);
-    ReleaseDC(nullptr, dc);
-    return measured ? std::min(label.width, static_cast<int>(extent.cx) + 2) : label.width;
+    if (!GetTextExtentPoint32A(screen.get(), label.text, lstrlenA(label.text), &extent)) return label.width;
+    return std::min(label.width, static_cast<int>(extent.cx) + 2);
 }
 
 bool CreateControls(HWND gallery, const GalleryState& state) {
@@ -79,7 +61,7 @@ bool CreateControls(HWND gallery, const GalleryState& state) {
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(state.font.get()), FALSE);
         if (IsLabel(c) || lstrcmpiA(c.className, "Button") == 0) {
             const COLORREF colour = IsLabel(c) ? kLabelColour : kCaptionColour;
-            SetPropA(control, kTextColourProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(colour)));
+            SetPropA(control, skin::kPropTextColour, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(colour)));
         }
         if (c.id == kIdGroupBox) groupBox = control;
     }
@@ -92,7 +74,7 @@ void RemoveTextColours(HWND gallery) {
     int nextLabelId = kIdFirstLabel;
     for (std::size_t i = 0; i < count; ++i) {
         const int id = controls[i].id ? controls[i].id : nextLabelId++;
-        if (HWND control = GalleryItem(gallery, id)) RemovePropA(control, kTextColourProperty);
+        if (HWND control = GalleryItem(gallery, id)) RemovePropA(control, skin::kPropTextColour);
     }
 }
 
@@ -100,7 +82,8 @@ void RemoveTextColours(HWND gallery) {
 // header leaves it to the gallery.
 void ReleaseHeaderImages(HWND gallery, GalleryState& state) {
     HWND header = GalleryItem(gallery, kIdHeader);
-    if (state.headerImages && !(header && GetPropA(header, kSkinnedProperty))) ImageList_Destroy(state.headerImages);
+    if (state.headerImages && !(header && GetPropA(header, skin::kPropPreviousProc)))
+        ImageList_Destroy(state.headerImages);
     state.headerImages = nullptr;
 }
 
@@ -143,7 +126,7 @@ LRESULT OnLabelColour(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     HDC dc = reinterpret_cast<HDC>(wParam);
     HWND control = reinterpret_cast<HWND>(lParam);
     if (!dc || !control) return DefWindowProcA(window, message, wParam, lParam);
-    SetTextColor(dc, static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(GetPropA(control, kTextColourProperty))));
+    SetTextColor(dc, static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(GetPropA(control, skin::kPropTextColour))));
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
@@ -193,29 +176,8 @@ LRESULT CALLBACK GalleryProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 HWND CreateGalleryWindow(HINSTANCE instance, GalleryOptions options) {
-    WNDCLASSEXA wc = {};
-    if (!GetClassInfoExA(instance, kWindowClass, &wc)) {
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = GalleryProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kWindowClass;
-        wc.hIcon = LoadIconA(instance, "DEFAULT_ICON");
-        wc.hIconSm = wc.hIcon;
-        if (!RegisterClassExA(&wc)) return nullptr;
-    }
-    const bool show = options.show;
-    // Like the editor: no system caption or border, the skin draws the title band inside.
-    HWND window = CreateWindowExA(WS_EX_APPWINDOW, kWindowClass, kGalleryTitle,
-                                  WS_POPUP | WS_MINIMIZEBOX | WS_SYSMENU | WS_CLIPSIBLINGS, kGalleryX, kGalleryY,
-                                  kGalleryWidth, kGalleryHeight, nullptr, nullptr, instance, &options);
-    if (window && show) {
-        ShowWindow(window, SW_SHOW);
-        UpdateWindow(window);
-    }
-    return window;
+    return skin::CreateFormWindow(instance, {kWindowClass, GalleryProc, kGalleryTitle, kGalleryX, kGalleryY,
+                                             kGalleryWidth, kGalleryHeight, &options, options.show});
 }
 
 HWND GalleryItem(HWND gallery, int id) {
