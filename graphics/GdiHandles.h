@@ -18,8 +18,8 @@ public:
     PaintDC& operator=(const PaintDC&) = delete;
     PaintDC(PaintDC&& other) noexcept
         : window_(std::exchange(other.window_, nullptr)),
-          dc_(std::exchange(other.dc_, nullptr)),
-          paint_(other.paint_) {}
+          paint_(other.paint_),
+          dc_(std::exchange(other.dc_, nullptr)) {}
     PaintDC& operator=(PaintDC&&) = delete;
 
     HDC get() const { return dc_; }
@@ -29,9 +29,11 @@ public:
     bool erase() const { return paint_.fErase != FALSE; }
 
 private:
+    // paint_ comes before dc_: members start in this order, and BeginPaint fills paint_
+    // (EndPaint releases the DC named in it).
     HWND window_ = nullptr;
-    HDC dc_ = nullptr;
     PAINTSTRUCT paint_ = {};
+    HDC dc_ = nullptr;
 };
 
 // A DC got from GetDC or GetWindowDC, given back with ReleaseDC. A DC handed in by a caller

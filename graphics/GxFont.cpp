@@ -1,5 +1,6 @@
 #include "graphics/GxFont.h"
 
+#include "graphics/GdiHandles.h"
 #include "graphics/GxGraphics.h"
 
 using namespace Gdiplus;
@@ -99,10 +100,8 @@ bool GxFont::CreateDefaultGuiFont() {
         GxStore(Win32Error);
         return false;
     }
-    HDC screen = ::GetDC(nullptr);
-    bool ok = CreateFontFromLogfontA(screen, logfont);
-    ::ReleaseDC(nullptr, screen);
-    return ok;
+    const gdi::WindowDC screen = gdi::WindowDC::Screen();
+    return CreateFontFromLogfontA(screen.get(), logfont);
 }
 
 bool GxFont::CloneFont(GxFont& clone) const {

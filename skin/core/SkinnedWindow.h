@@ -1,12 +1,15 @@
 #pragma once
 // One record per taken-over top-level window: its frame settings, caption buttons,
-// composed background and one list per family of skinned child controls.
+// composed background and one list per family of skinned child controls. The DCs of the
+// composed picture are the record's own and go with it; window handles and procedures
+// only name windows and code that belong to others.
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "graphics/GdiHandles.h"
 #include "skin/core/Entries.h"
 #include "skin/core/OneBasedList.h"
 #include "skin/core/OwnedObject.h"
@@ -29,7 +32,7 @@ struct SkinnedWindow {
     SkinnedWindow(const SkinnedWindow&) = delete;
     SkinnedWindow& operator=(const SkinnedWindow&) = delete;
 
-    HWND hwnd = nullptr;
+    HWND hwnd = nullptr;  // the taken-over window, the program's own
     int titleHeight = 0;
     int showHelpButton = 0;
     int showMenuButton = 0;
@@ -49,12 +52,6 @@ struct SkinnedWindow {
     int buttonsWidth = 0;
     int buttonsHeight = 0;
 
-    // Snapshot bitmaps: the one displaced from the snapshot DC, and the one selected into it.
-    HBITMAP captionSnapshotPrevious = nullptr;
-    HBITMAP captionSnapshotBitmap = nullptr;
-    HBITMAP stripSnapshotPrevious = nullptr;
-    HBITMAP stripSnapshotBitmap = nullptr;
-
     int maximizedFlag = 0;
     int minimizedFlag = 0;
     int minWidth = 0;
@@ -71,8 +68,8 @@ struct SkinnedWindow {
     int titleFlag = 0;
 
     int hotCaptionButton = 0;
-    int hotKind = 0;  // kHotKind*
-    HWND hotParent = nullptr;
+    int hotKind = 0;           // kHotKind*
+    HWND hotParent = nullptr;  // the parent of the hot edit, not owned
     WNDPROC helpCallback = nullptr;
     WNDPROC menuCallback = nullptr;
     OwnedObject<ToolTipWindow> toolTip;  // tool tips of the caption buttons
@@ -95,12 +92,14 @@ struct SkinnedWindow {
     OneBasedList<HeaderEntry> headerControls;
     OneBasedList<ChildEntry> subclassedChildren;  // children carrying "Kj_FuID"
 
-    // The composed picture and its snapshots belong to the frame painting, which also
-    // releases them when the window is destroyed; the record never deletes them.
+    // The composed picture, and the clean copies of its title band and strip that single
+    // buttons are redrawn over, each a memory DC with its bitmap. The frame painting fills
+    // them and releases them when the window is destroyed. "Ck_Ycjdx" and "Ck_wtjbdx" name
+    // the bitmaps of backgroundDC: the one it was made with and the composed one.
     int backgroundStale = 0;
-    HDC backgroundDC = nullptr;
-    HDC captionSnapshotDC = nullptr;
-    HDC stripSnapshotDC = nullptr;
+    gdi::MemoryDC backgroundDC;
+    gdi::MemoryDC captionSnapshotDC;
+    gdi::MemoryDC stripSnapshotDC;
 
     int hotIndex = 0;
     int hoverIndex = 0;

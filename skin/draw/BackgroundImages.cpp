@@ -11,7 +11,7 @@ namespace {
 using Gdiplus::ARGB;
 using Gdiplus::PointF;
 
-constexpr ARGB kTransparentWhite = 0x00FFFFFF;
+constexpr ARGB kTransparentWhite = White(0);
 constexpr double kDefaultFadeShare = 0.3;
 
 // A small linear congruential generator: seeded explicitly, so the sample positions are

@@ -5,20 +5,16 @@
 #include "graphics/GxPenBrush.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
-#include "skin/core/SkinSettings.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/Paths.h"
 #include "skin/draw/TopDownPixels.h"
+#include "skin/draw/WindowQueries.h"
 
 namespace skin {
 namespace {
 
-// A group box's caption sits in the top rows; its panel starts below it.
-constexpr int kGroupPanelTop = 5;
 constexpr int kGroupPanelCorner = 5;
-// Parent chains are short; the bound only keeps a corrupt chain from hanging a paint.
-constexpr int kMaxAncestorDepth = 1024;
 
 // Where the background behind a window comes from.
 struct SourceSearch {
@@ -27,8 +23,6 @@ struct SourceSearch {
     HWND container = nullptr;  // window holding its own background in "Wxk_Cj"
     bool topLevel = false;     // the window lies directly on the record's window
 };
-
-bool CarriesOwnBackground(HWND window) { return GetPropInt(window, kPropOwnBackground) == 1; }
 
 SourceSearch FindBackgroundSource(HWND window) {
     SourceSearch found;
@@ -42,11 +36,11 @@ SourceSearch FindBackgroundSource(HWND window) {
         return found;
     }
     SkinRegistry& registry = TheSkinRegistry();
-    HWND ancestor = GetParent(window);
-    for (int depth = 0; ancestor && depth < kMaxAncestorDepth; ++depth, ancestor = GetParent(ancestor)) {
+    // The nearest ancestor that says where the background comes from ends the search.
+    FindAncestor(window, [&](HWND ancestor) {
         if (CarriesOwnBackground(ancestor)) {
             found.container = ancestor;
-            return found;
+            return true;
         }
         for (int index = 1; index <= registry.count(); ++index) {
             const SkinnedWindow* record = registry.at(index);
@@ -54,7 +48,7 @@ SourceSearch FindBackgroundSource(HWND window) {
             if (record->hwnd == ancestor) {
                 found.record = index;
                 found.topLevel = true;
-                return found;
+                return true;
             }
             if (int position = record->subWindows.findWindow(ancestor)) {
                 if (HWND owner = GetPropHandle<HWND>(ancestor, kPropBackgroundOwner)) {
@@ -63,10 +57,11 @@ SourceSearch FindBackgroundSource(HWND window) {
                     found.record = index;
                     found.subWindow = position;
                 }
-                return found;
+                return true;
             }
         }
-    }
+        return false;
+    });
     return found;
 }
 
@@ -98,7 +93,7 @@ bool PlanComposition(HWND window, CompositionPlan& plan) {
     if (found.topLevel) {
         const SkinnedWindow* record = GetSkinnedWindow(found.record);
         if (!record) return false;
-        plan.source = record->backgroundDC;
+        plan.source = record->backgroundDC.get();
         // Any sub-window between would have ended the search, so the nearest ancestor
         // that counts is the record's window itself.
         if (window != record->hwnd) plan.origin = TopLeft(WindowRectRelativeTo(record->hwnd, window));
@@ -115,7 +110,7 @@ bool PlanComposition(HWND window, CompositionPlan& plan) {
         }
         const SkinnedWindow* record = GetSkinnedWindow(FindOwningRecord(window));
         if (!record) return false;
-        plan.source = record->backgroundDC;
+        plan.source = record->backgroundDC.get();
         plan.origin = TopLeft(WindowRectRelativeTo(record->hwnd, window));
         return true;
     }
@@ -140,7 +135,7 @@ bool PlanComposition(HWND window, CompositionPlan& plan) {
     int position = record->subWindows.findWindow(window);
     // The search's index belongs to the search's record only.
     if (!position && recordIndex == found.record) position = found.subWindow;
-    plan.source = record->backgroundDC;
+    plan.source = record->backgroundDC.get();
     plan.origin = TopLeft(WindowRectRelativeTo(record->hwnd, window));
     plan.veil = VeiledEntry(record, position);
     return true;
@@ -148,16 +143,11 @@ bool PlanComposition(HWND window, CompositionPlan& plan) {
 
 // A memory DC holding a zeroed (transparent black) 32-bit picture, listed for release.
 HDC CreateListedMemoryDC(int width, int height) {
-    HBITMAP bitmap = CreateTopDownSection(width, height);
+    gdi::Bitmap bitmap(CreateTopDownSection(width, height));
     if (!bitmap) return nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (!dc) {
-        DeleteObject(bitmap);
-        return nullptr;
-    }
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    TheMemoryDCList().record(dc, bitmap, previous);
-    return dc;
+    gdi::MemoryDC dc(nullptr);
+    if (!dc.adopt(bitmap.release())) return nullptr;
+    return TheMemoryDCList().record(std::move(dc));
 }
 
 void LayVeil(HDC dc, int width, int height, const SubWindowEntry& entry, bool roundedAllowed) {
@@ -166,7 +156,7 @@ void LayVeil(HDC dc, int width, int height, const SubWindowEntry& entry, bool ro
     GxPath path;
     if (!path.CreatePath()) return;
     if (roundedAllowed && entry.groupFrame) {
-        AddRoundRectToPath(path, 0, kGroupPanelTop, static_cast<float>(width), static_cast<float>(height - 6),
+        AddRoundRectToPath(path, 0, kGroupFrameTop, static_cast<float>(width), static_cast<float>(height - 6),
                            kGroupPanelCorner);
     } else {
         path.AddPathRectangleI(0, 0, width, height);
@@ -197,32 +187,27 @@ HDC ComposeSkinBackground(HWND window, const RECT& rect) {
 }
 
 int ReleaseMemoryDC(HDC dc) {
-    MemoryDCList& list = TheMemoryDCList();
-    const MemoryDCEntry* entry = list.find(dc);
-    if (!entry) return 0;
-    HGDIOBJ deselected = SelectObject(dc, entry->previous);
-    if (deselected) DeleteObject(deselected);
-    // The recorded bitmap goes too, even if a painter left another object selected.
-    if (entry->bitmap && entry->bitmap != deselected) DeleteObject(entry->bitmap);
-    DeleteDC(dc);
-    list.remove(dc);
+    gdi::MemoryDC listed = TheMemoryDCList().take(dc);
+    if (!listed) return 0;
+    // A painter that left a bitmap of its own selected gives it up too; it goes once the
+    // DC's own bitmap is selected out again.
+    HGDIOBJ selected = GetCurrentObject(dc, OBJ_BITMAP);
+    const gdi::GdiObject<HGDIOBJ> leftSelected(selected != listed.bitmap() ? selected : nullptr);
+    listed.reset();
     return 1;
 }
 
 HBITMAP MemoryDCToBitmap(HDC dc, int width, int height) {
     if (!dc) return nullptr;
-    HBITMAP bitmap = nullptr;
-    if (width > 0 && height > 0) {
-        HDC helper = CreateCompatibleDC(nullptr);
-        bitmap = CreateCompatibleBitmap(dc, width, height);
-        if (helper && bitmap) {
-            HGDIOBJ previous = SelectObject(helper, bitmap);
-            BitBlt(helper, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-            SelectObject(helper, previous);
-        }
-        if (helper) DeleteDC(helper);
+    // dc goes back through ReleaseMemoryDC on every way out, after the helper DC.
+    const ComposedBackground handedBack(dc);
+    if (width <= 0 || height <= 0) return nullptr;
+    const gdi::MemoryDC helper(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+    if (helper && bitmap) {
+        const gdi::Selection selected(helper.get(), bitmap);
+        BitBlt(helper.get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
     }
-    ReleaseMemoryDC(dc);
     return bitmap;
 }
 
@@ -230,17 +215,21 @@ HBITMAP MakeClientBackgroundBitmap(HWND window) {
     const RECT rect = ClientRectInWindow(window);
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    HDC dc = ComposeSkinBackground(window, rect);
-    if (!dc) return nullptr;
+    ComposedBackground background(window, rect);
+    if (!background) return nullptr;
     {
         GxGraphics graphics;
         GxSolidBrush brush;
-        if (graphics.CreateFromHDC(dc) && brush.CreateSolidFill(RgbToArgb(kWhite, SkinVeilAlpha, true))) {
+        if (graphics.CreateFromHDC(background.dc()) && brush.CreateSolidFill(VeilWhite())) {
             graphics.FillRectangleI(brush, 0, 0, width, height);
         }
     }
-    return MemoryDCToBitmap(dc, width, height);
+    return MemoryDCToBitmap(background.detach(), width, height);
 }
+
+bool CarriesOwnBackground(HWND window) { return GetPropInt(window, kPropOwnBackground) == 1; }
+
+HWND OwnBackgroundAncestor(HWND window) { return FindAncestor(window, CarriesOwnBackground); }
 
 namespace {
 unsigned g_backgroundGeneration = 1;

@@ -10,6 +10,10 @@
 
 namespace skin {
 
+// A group box's frame, and the veil laid inside it, start this far down: the frame runs
+// through the middle of the caption in the top rows.
+inline constexpr int kGroupFrameTop = 5;
+
 // A memory DC of rect's size holding the background behind rect (in the window's client
 // coordinates), or 0 when the window belongs to no registered window. The caller hands
 // the DC back with ReleaseMemoryDC (or MemoryDCToBitmap).
@@ -27,6 +31,12 @@ HBITMAP MemoryDCToBitmap(HDC dc, int width, int height);
 // SkinVeilAlpha, for pattern brushes behind static and edit controls. Null when the
 // window has no background.
 HBITMAP MakeClientBackgroundBitmap(HWND window);
+
+// A window that carries its own background ("Wxk_Zpf" is 1).
+bool CarriesOwnBackground(HWND window);
+
+// The window's nearest ancestor that carries its own background, or null.
+HWND OwnBackgroundAncestor(HWND window);
 
 // A number that changes whenever some window's composed background changes (a rebuild, a
 // caption button or title redrawn into it). Whatever keeps pictures made from composed

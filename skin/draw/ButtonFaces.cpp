@@ -18,14 +18,14 @@ namespace {
 using Gdiplus::ARGB;
 using Gdiplus::PointF;
 
-constexpr COLORREF kGrey = 0x808080;
-constexpr COLORREF kDisabledFill = 0xC0C0C0;
+constexpr COLORREF kDisabledFill = kSilver;
 // The focus glow keeps its own colour whatever the theme is.
 constexpr COLORREF kFocusGlowColour = 0xDDCA22;
 constexpr int kFocusGlowRings = 3;
 constexpr int kCorner = 5;
 
-ARGB Translucent(COLORREF colour, int alpha) { return RgbToArgb(colour, alpha, true); }
+// The theme colour at an alpha.
+ARGB Theme(int alpha) { return RgbToArgb(SkinThemeColour, alpha, true); }
 
 // The face is drawn in the memory DC's own coordinates, which start at the item's corner.
 class FacePainter {
@@ -33,7 +33,7 @@ public:
     FacePainter(GxGraphics& graphics, int width, int height) : g_(graphics), w_(width), h_(height) {}
 
     void paint(UINT state) {
-        fill(outline(0, 0, -1, -1), solid(Translucent(kWhite, 120)));
+        fill(outline(0, 0, -1, -1), solid(White(120)));
         if (state & ODS_DISABLED) {
             paintDisabled();
         } else {
@@ -77,39 +77,37 @@ private:
         if (!grey.IsEmpty()) g_.FillRectangleI(grey, 0, 0, w_, h_);
 
         GxPath border = outline(0, 0, -1, -1);
-        GxLinearGradientBrush sheen =
-            vertical(0, 0, static_cast<float>(h_), Translucent(kWhite, 50), Translucent(kWhite, 50));
-        const ARGB colours[] = {Translucent(kWhite, 50), Translucent(kBlack, 10), Translucent(kWhite, 50)};
+        GxLinearGradientBrush sheen = vertical(0, 0, static_cast<float>(h_), White(50), White(50));
+        const ARGB colours[] = {White(50), Black(10), White(50)};
         const float positions[] = {0.0f, 0.6f, 1.0f};
         if (!sheen.IsEmpty()) sheen.SetLinePresetBlend(colours, positions, 3);
         fill(border, sheen);
-        stroke(border, Translucent(kBlack, 80));
+        stroke(border, Black(80));
     }
 
     void paintEnabled(UINT state) {
         const float bottom = static_cast<float>(h_ - 1);
         GxPath border = outline(0, 0, -1, -1);
-        fill(border, vertical(0, 0, bottom, Translucent(kWhite, 0), Translucent(kGrey, 60)));
+        fill(border, vertical(0, 0, bottom, White(0), RgbToArgb(kGrey, 60, true)));
 
         const int glossHeight = static_cast<int>(h_ * 0.5);
         GxPath gloss;
         if (gloss.CreatePath()) AddTopRoundedRectToPath(gloss, 0, 0, w_ - 1, glossHeight, kCorner);
-        fill(gloss, vertical(0, 0, static_cast<float>(h_ * 0.5), Translucent(kWhite, 50), Translucent(kWhite, 10)));
+        fill(gloss, vertical(0, 0, static_cast<float>(h_ * 0.5), White(50), White(10)));
 
         // Hover outranks focus: the pointer is the more immediate cue.
         if (state & ODS_HOTLIGHT) {
-            fill(border, vertical(0, 0, bottom, Translucent(SkinThemeColour, 60), Translucent(SkinThemeColour, 10)));
-            stroke(border, Translucent(SkinThemeColour, 255));
+            fill(border, vertical(0, 0, bottom, Theme(60), Theme(10)));
+            stroke(border, Theme(255));
         } else if (state & ODS_FOCUS) {
             if (!border.IsEmpty()) DrawPathGlow(g_, border, kFocusGlowRings, kFocusGlowColour, 120);
-            stroke(border, Translucent(kBlack, 70));
+            stroke(border, Black(70));
         } else {
-            stroke(border, Translucent(kBlack, 120));
+            stroke(border, Black(120));
         }
 
         if (state & ODS_SELECTED) {
-            fill(outline(2, 2, -3, -3), vertical(2, 2, static_cast<float>(h_ - 2), Translucent(SkinThemeColour, 60),
-                                                 Translucent(kWhite, 100)));
+            fill(outline(2, 2, -3, -3), vertical(2, 2, static_cast<float>(h_ - 2), Theme(60), White(100)));
         }
     }
 

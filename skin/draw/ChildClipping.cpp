@@ -1,25 +1,14 @@
 #include "skin/draw/ChildClipping.h"
 
 #include "skin/core/SkinRegistry.h"
+#include "skin/draw/WindowQueries.h"
 
 namespace skin {
-namespace {
-
-bool IsRecordWindow(HWND window) {
-    SkinRegistry& registry = TheSkinRegistry();
-    for (int index = 1; index <= registry.count(); ++index) {
-        const SkinnedWindow* record = registry.at(index);
-        if (record && record->hwnd == window) return true;
-    }
-    return false;
-}
-
-}  // namespace
 
 bool IsTransparentWindow(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0; }
 
 RECT ChildRectInParentClient(HWND child) {
-    if (!child || IsRecordWindow(child)) return RECT{0, 0, 0, 0};
+    if (!child || FindSkinnedWindow(child)) return RECT{0, 0, 0, 0};
     POINT origin = {0, 0};
     ClientToScreen(GetParent(child), &origin);
     RECT rect = {};
@@ -29,12 +18,11 @@ RECT ChildRectInParentClient(HWND child) {
 
 HDC GetClientDCWithoutChildren(HWND window, HDC dc) {
     if (!window || !dc) return dc;
-    for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
-         child = FindWindowExA(window, child, nullptr, nullptr)) {
-        if (!IsWindowVisible(child) || IsTransparentWindow(child)) continue;
+    ForEachChild(window, [dc](HWND child) {
+        if (!IsWindowVisible(child) || IsTransparentWindow(child)) return;
         const RECT r = ChildRectInParentClient(child);
         ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
-    }
+    });
     return dc;
 }
 
@@ -46,13 +34,12 @@ gdi::WindowDC GetClientDCWithoutChildren(HWND window) {
 
 void ClipOutOpaqueChildren(HWND window, HDC dc) {
     if (!window || !dc) return;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(child) || IsTransparentWindow(child)) continue;
-        RECT r = {};
-        GetWindowRect(child, &r);
+    ForEachChild(window, [window, dc](HWND child) {
+        if (!IsWindowVisible(child) || IsTransparentWindow(child)) return;
+        RECT r = WindowRectOf(child);
         MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
         ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
-    }
+    });
 }
 
 }  // namespace skin

@@ -21,13 +21,21 @@ constexpr std::uint32_t RgbToArgb(COLORREF colour, int alpha, bool useAlpha) {
 
 inline constexpr COLORREF kWhite = 0xFFFFFF;
 inline constexpr COLORREF kBlack = 0x000000;
+inline constexpr COLORREF kGrey = 0x808080;
+inline constexpr COLORREF kSilver = 0xC0C0C0;
 // Off-screen pictures are copied with this colour keyed out (TransparentBlt).
 inline constexpr COLORREF kKeyColour = RGB(255, 0, 255);
+
+// A COLORREF without its top byte, which GDI would read (sampled and stored colours may
+// carry 0xFF there).
+constexpr COLORREF PlainColour(COLORREF colour) { return colour & 0x00FFFFFF; }
 
 // White and black at an alpha, as GDI+ draws them.
 constexpr std::uint32_t White(int alpha) { return RgbToArgb(kWhite, alpha, true); }
 constexpr std::uint32_t Black(int alpha) { return RgbToArgb(kBlack, alpha, true); }
 inline constexpr std::uint32_t kOpaqueWhite = RgbToArgb(kWhite, 255, false);
+// The key colour, opaque, as GDI+ fills with it.
+inline constexpr std::uint32_t kOpaqueKeyColour = RgbToArgb(kKeyColour, 255, false);
 
 // The veil laid over the skin background under controls: white at the engine's veil alpha.
 inline std::uint32_t VeilWhite() { return White(SkinVeilAlpha); }

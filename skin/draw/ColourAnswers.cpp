@@ -2,52 +2,33 @@
 
 #include <unordered_map>
 
+#include "graphics/GdiHandles.h"
 #include "skin/core/DestroyWatch.h"
 #include "skin/core/Properties.h"
-#include "skin/core/SkinSettings.h"
+#include "skin/draw/BackgroundKey.h"
 #include "skin/draw/Backgrounds.h"
-#include "skin/draw/Geometry.h"
+#include "skin/draw/Colour.h"
 
 namespace skin {
 namespace {
 
-// What a control's pattern brush was made from. The same key gives the same pixels, so a
-// repaint reuses the brush instead of composing and veiling a new bitmap. A new key comes
-// with every change of a composed background (rebuild after a resize, maximize or
-// setBackground; caption-button and title redraws), a move or resize of the control, and
-// a change of the veil alpha. The brush itself goes as before: replaced, or released with
-// the control.
-struct BrushKey {
-    unsigned generation;
-    RECT placement;  // the control's rectangle in its root window
-    RECT client;
-    int veilAlpha;
-    bool operator==(const BrushKey& o) const {
-        return generation == o.generation && EqualRect(&placement, &o.placement) && EqualRect(&client, &o.client) &&
-               veilAlpha == o.veilAlpha;
-    }
-};
-
-std::unordered_map<HWND, BrushKey>& BrushKeys() {
-    static std::unordered_map<HWND, BrushKey> keys;
+// What each control's pattern brush was made from: while the background under the control
+// keeps its key, a repaint reuses the brush instead of composing and veiling a new bitmap.
+// The brush itself goes as before: replaced, or released with the control.
+std::unordered_map<HWND, BackgroundKey>& BrushKeys() {
+    static std::unordered_map<HWND, BackgroundKey> keys;
     return keys;
-}
-
-BrushKey KeyFor(HWND control) {
-    BrushKey key = {BackgroundGeneration(), WindowRectInRoot(control), {}, SkinVeilAlpha};
-    GetClientRect(control, &key.client);
-    return key;
 }
 
 void DeleteHeldObject(HWND control, const char* property) {
     HGDIOBJ object = GetPropHandle<HGDIOBJ>(control, property);
     // The hollow brush is a stock object and never ours to delete.
-    if (object && object != GetStockObject(NULL_BRUSH)) DeleteObject(object);
+    gdi::GdiObject<HGDIOBJ> held(object != GetStockObject(NULL_BRUSH) ? object : nullptr);
     RemovePropValue(control, property);
 }
 
 void PrepareText(HWND control, HDC dc) {
-    SetTextColor(dc, GetPropColour(control, kPropTextColour) & 0x00FFFFFF);
+    SetTextColor(dc, PlainColour(GetPropColour(control, kPropTextColour)));
     SetBkMode(dc, TRANSPARENT);
 }
 
@@ -64,25 +45,23 @@ void WatchForDestroyedControls() { ListenForDestroyedWindows(ReleaseColourObject
 HBRUSH AnswerWithPatternBrush(HWND control, HDC dc) {
     if (!control || !dc) return nullptr;
     PrepareText(control, dc);
-    const BrushKey key = KeyFor(control);
+    const BackgroundKey key = BackgroundKeyOf(control);
     HBRUSH held = GetPropHandle<HBRUSH>(control, kPropBrush);
     if (held && GetPropHandle<HBITMAP>(control, kPropBrushBitmap)) {
         auto found = BrushKeys().find(control);
         if (found != BrushKeys().end() && found->second == key) return held;
     }
     ReleaseColourObjects(control);
-    HBITMAP bitmap = MakeClientBackgroundBitmap(control);
+    gdi::Bitmap bitmap(MakeClientBackgroundBitmap(control));
     if (!bitmap) return nullptr;
-    HBRUSH brush = CreatePatternBrush(bitmap);
-    if (!brush) {
-        DeleteObject(bitmap);
-        return nullptr;
-    }
+    gdi::Brush brush(CreatePatternBrush(bitmap.get()));
+    if (!brush) return nullptr;
     WatchForDestroyedControls();
-    SetPropHandle(control, kPropBrush, brush);
-    SetPropHandle(control, kPropBrushBitmap, bitmap);
+    // From here the control's properties hold both; ReleaseColourObjects gives them back.
+    SetPropHandle(control, kPropBrush, brush.get());
+    SetPropHandle(control, kPropBrushBitmap, bitmap.release());
     BrushKeys()[control] = key;
-    return brush;
+    return brush.release();
 }
 
 HBRUSH AnswerWithHollowBrush(HWND control, HDC dc) {

@@ -5,8 +5,7 @@
 
 #include "skin/core/DestroyWatch.h"
 #include "skin/core/SkinSettings.h"
-#include "skin/draw/Backgrounds.h"
-#include "skin/draw/Geometry.h"
+#include "skin/draw/BackgroundKey.h"
 #include "skin/draw/TopDownPixels.h"
 
 namespace skin {
@@ -17,16 +16,11 @@ constexpr std::size_t kMaxFacesPerControl = 8;
 // A face of a megabyte is a large output box: composing it costs little against its text.
 constexpr long long kMaxFacePixels = 512LL * 512;
 
+// The background under a control's faces, and the theme colour their looks are drawn in.
 struct Context {
-    unsigned generation;
-    RECT placement;
-    RECT client;
-    int veilAlpha;
+    BackgroundKey background;
     COLORREF theme;
-    bool operator==(const Context& o) const {
-        return generation == o.generation && EqualRect(&placement, &o.placement) && EqualRect(&client, &o.client) &&
-               veilAlpha == o.veilAlpha && theme == o.theme;
-    }
+    bool operator==(const Context& o) const { return background == o.background && theme == o.theme; }
 };
 
 struct Face {
@@ -45,11 +39,7 @@ std::unordered_map<HWND, ControlFaces>& AllFaces() {
     return faces;
 }
 
-Context ContextOf(HWND control) {
-    Context context = {BackgroundGeneration(), WindowRectInRoot(control), {}, SkinVeilAlpha, SkinThemeColour};
-    GetClientRect(control, &context.client);
-    return context;
-}
+Context ContextOf(HWND control) { return Context{BackgroundKeyOf(control), SkinThemeColour}; }
 
 // The control's faces while they still hold; stale ones are dropped on the way.
 ControlFaces* CurrentFaces(HWND control) {

@@ -1,5 +1,7 @@
 #include "skin/draw/Geometry.h"
 
+#include "skin/draw/WindowQueries.h"
+
 namespace skin {
 namespace {
 
@@ -12,20 +14,16 @@ int FloorHalf(int value) { return value >= 0 ? value / 2 : -((-value + 1) / 2); 
 }  // namespace
 
 RECT WindowRectRelativeTo(HWND reference, HWND window) {
-    RECT origin = {};
-    RECT rect = {};
-    if (!GetWindowRect(reference, &origin)) origin = RECT{};
-    if (!GetWindowRect(window, &rect)) rect = RECT{};
+    const RECT origin = WindowRectOf(reference);
+    const RECT rect = WindowRectOf(window);
     return RECT{rect.left - origin.left, rect.top - origin.top, rect.right - origin.left, rect.bottom - origin.top};
 }
 
 RECT WindowRectInRoot(HWND window) { return WindowRectRelativeTo(GetAncestor(window, GA_ROOT), window); }
 
 RECT ClientRectInWindow(HWND window) {
-    RECT windowRect = {};
-    RECT client = {};
-    if (!GetWindowRect(window, &windowRect)) windowRect = RECT{};
-    if (!GetClientRect(window, &client)) client = RECT{};
+    const RECT windowRect = WindowRectOf(window);
+    const RECT client = ClientRectOf(window);
     const int width = windowRect.right - windowRect.left;
     const int height = windowRect.bottom - windowRect.top;
     const LONG style = GetWindowLongA(window, GWL_STYLE);

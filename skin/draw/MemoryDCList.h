@@ -1,31 +1,28 @@
 #pragma once
-// Bookkeeping of the memory DCs handed out by background composition: each DC with the
-// bitmap made for it and the object it displaced, so that one release undoes both.
+// Bookkeeping of the memory DCs handed out by background composition: the list owns each
+// DC with the bitmap made for it and the object it displaced, so that one release undoes
+// both.
 #include <windows.h>
 
 #include <vector>
 
-namespace skin {
+#include "graphics/GdiHandles.h"
 
-struct MemoryDCEntry {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ previous = nullptr;  // selected in the DC before the bitmap
-};
+namespace skin {
 
 class MemoryDCList {
 public:
     int count() const { return static_cast<int>(entries_.size()); }
-    // Records the DC; an entry already holding this DC is updated instead of duplicated.
-    void record(HDC dc, HBITMAP bitmap, HGDIOBJ previous);
-    // The entry for the DC, or null when it is not listed.
-    const MemoryDCEntry* find(HDC dc) const;
-    // Removes the DC's entry (later entries move up); false when it is not listed.
-    bool remove(HDC dc);
-    const std::vector<MemoryDCEntry>& entries() const { return entries_; }
+    // Lists the DC, which the list owns from then on, and answers its handle.
+    HDC record(gdi::MemoryDC dc);
+    // Takes the DC out of the list (later entries move up) and hands its owner over; an
+    // empty owner when the DC is not listed.
+    gdi::MemoryDC take(HDC dc);
+    // Destroys every listed DC with its bitmap and empties the list.
+    void clear() { entries_.clear(); }
 
 private:
-    std::vector<MemoryDCEntry> entries_;
+    std::vector<gdi::MemoryDC> entries_;
 };
 
 // The one list of the process, created empty.

@@ -38,6 +38,15 @@ void AddTopRoundedRectToPath(GxPath& path, int x, int y, int width, int height, 
     path.AddPathLine(F(left + w), F(top + c), F(left + w), F(top + h));
 }
 
+bool StrokeRoundRect(GxGraphics& graphics, float x, float y, float width, float height, int corner,
+                     std::uint32_t colour) {
+    GxPath path;
+    GxPen pen;
+    if (!path.CreatePath() || !pen.CreatePen1(colour, 1.0f)) return false;
+    AddRoundRectToPath(path, x, y, width, height, corner);
+    return graphics.DrawPath(pen, path);
+}
+
 void DrawPathGlow(GxGraphics& graphics, const GxPath& path, int count, COLORREF colour, int alpha) {
     GxPen pen;
     pen.CreatePen1(RgbToArgb(colour, alpha, true), 1.0f, Gdiplus::UnitWorld);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "graphics/GdiHandles.h"
+
 namespace skin {
 
 BITMAPINFO TopDownInfo(int width, int height) {
@@ -52,17 +54,11 @@ bool DrawPixelsKeyed(const PixelCopy& copy, HDC dc, POINT at, COLORREF keyColour
     void* bits = nullptr;
     HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!section) return false;
-    bool drawn = false;
-    if (HDC source = CreateCompatibleDC(nullptr)) {
-        std::memcpy(bits, copy.pixels.data(), copy.pixels.size() * sizeof(std::uint32_t));
-        HGDIOBJ previous = SelectObject(source, section);
-        drawn = TransparentBlt(dc, at.x, at.y, copy.width, copy.height, source, 0, 0, copy.width, copy.height,
-                               keyColour) != FALSE;
-        SelectObject(source, previous);
-        DeleteDC(source);
-    }
-    DeleteObject(section);
-    return drawn;
+    gdi::MemoryDC source(nullptr);
+    if (!source.adopt(section)) return false;
+    std::memcpy(bits, copy.pixels.data(), copy.pixels.size() * sizeof(std::uint32_t));
+    return TransparentBlt(dc, at.x, at.y, copy.width, copy.height, source.get(), 0, 0, copy.width, copy.height,
+                          keyColour) != FALSE;
 }
 
 }  // namespace skin

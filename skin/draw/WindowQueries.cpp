@@ -1,11 +1,38 @@
 #include "skin/draw/WindowQueries.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace skin {
 
 std::string GetWindowClassName(HWND window) {
     char name[256] = {};
     int length = GetClassNameA(window, name, 255);
     return length > 0 ? std::string(name, static_cast<size_t>(length)) : std::string();
+}
+
+bool HasWindowClass(HWND window, const char* className) {
+    return window && lstrcmpiA(GetWindowClassName(window).c_str(), className) == 0;
+}
+
+std::string GetWindowTextString(HWND window) {
+    const int length = GetWindowTextLengthA(window);
+    if (length <= 0) return {};
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(window, buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<size_t>(std::clamp(copied, 0, length)));
+}
+
+RECT ClientRectOf(HWND window) {
+    RECT rect = {};
+    if (!GetClientRect(window, &rect)) rect = RECT{};
+    return rect;
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT rect = {};
+    if (!GetWindowRect(window, &rect)) rect = RECT{};
+    return rect;
 }
 
 bool IsOwnerDrawListBox(HWND window) {
@@ -24,11 +51,9 @@ bool IsAutoRadioButton(HWND window) {
 }
 
 void InvalidateVisibleChildren(HWND window) {
-    if (!window) return;
-    for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
-         child = FindWindowExA(window, child, nullptr, nullptr)) {
+    ForEachChild(window, [](HWND child) {
         if (IsWindowVisible(child)) InvalidateRect(child, nullptr, TRUE);
-    }
+    });
 }
 
 }  // namespace skin

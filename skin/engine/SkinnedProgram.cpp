@@ -9,6 +9,7 @@
 #include "embedded_pictures.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/draw/Colour.h"
 #include "skin/draw/MemoryDCList.h"
 #include "skin/engine/EngineOperations.h"
 #include "skin/engine/FormKeys.h"
@@ -18,7 +19,6 @@ namespace skin {
 namespace {
 
 constexpr int kIconResourceNumber = 129;
-constexpr COLORREF kSilver = 0xC0C0C0;
 constexpr int kBackgroundImageMode = 3;
 constexpr int kFormVeilAlpha = 100;
 constexpr int kTitleHeight = 25;

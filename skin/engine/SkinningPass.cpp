@@ -14,6 +14,8 @@
 #include "skin/core/SkinRegistry.h"
 #include "skin/draw/PictureCache.h"
 #include "skin/draw/BackgroundImages.h"
+#include "skin/draw/Backgrounds.h"
+#include "skin/draw/Colour.h"
 #include "skin/draw/ControlFont.h"
 #include "skin/draw/WindowQueries.h"
 #include "skin/frame/SubWindowProc.h"
@@ -27,10 +29,6 @@ constexpr int kMinTitleHeight = 25;
 constexpr int kFrameBorder = 3;
 constexpr int kButtonHeight = 18;
 constexpr int kButtonsHeight = 22;
-constexpr int kMaxAncestorDepth = 1024;
-
-// Sampled colours carry 0xFF in their top byte; GDI reads that byte, so it is dropped.
-COLORREF PlainColour(COLORREF colour) { return colour & 0x00FFFFFF; }
 
 enum FadeSide { kFadeRight, kFadeLeft };
 
@@ -135,8 +133,8 @@ std::unique_ptr<SkinnedWindow> BuildRecord(const SkinWindowArgs& args, LONG styl
     record->maxWidth = GetSystemMetrics(SM_CXSCREEN);
     record->maxHeight = GetSystemMetrics(SM_CYSCREEN);
     TakeWindowPicture(*record, args.picture);
-    record->titleColour = 0xFFFFFF;
-    record->titleShadowColour = 0x808080;
+    record->titleColour = kWhite;
+    record->titleShadowColour = kGrey;
     record->titleFontName = "宋体";
     record->titleFontSize = 12;
     record->titleFlag = 1;
@@ -159,16 +157,6 @@ void CreateCaptionToolTips(SkinnedWindow& record) {
         record.toolTip->AddToolAt(number, button.toolTipText.c_str(), static_cast<int>(r.x), static_cast<int>(r.y),
                                   static_cast<int>(r.x + r.width), static_cast<int>(r.y + r.height));
     });
-}
-
-// The nearest ancestor that carries a background of its own, or null.
-HWND OwnBackgroundAncestor(HWND window) {
-    HWND ancestor = GetParent(window);
-    for (int depth = 0; ancestor && depth < kMaxAncestorDepth; ++depth) {
-        if (GetPropInt(ancestor, kPropOwnBackground) == 1) return ancestor;
-        ancestor = GetParent(ancestor);
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -202,8 +190,7 @@ void SkinWindow(SkinEngine& engine, const SkinWindowArgs& args) {
     if (FindSkinnedWindow(window)) return;
 
     const LONG style = GetWindowLongA(window, GWL_STYLE);
-    RECT client = {};
-    GetClientRect(window, &client);
+    const RECT client = ClientRectOf(window);
     engine.frameBorder = kFrameBorder;
     std::unique_ptr<SkinnedWindow> fresh = BuildRecord(args, style, client, engine.frameBorder);
     SetWindowLongA(window, GWL_STYLE, style | WS_SYSMENU);
@@ -215,7 +202,7 @@ void SkinWindow(SkinEngine& engine, const SkinWindowArgs& args) {
         engine.setStripItems(index, args.stripCount, args.stripItems);
         if (SkinnedWindow* record = GetSkinnedWindow(index)) {
             record->stripTextFlag = 0;
-            record->stripTextColour = 0xFFFFFF;
+            record->stripTextColour = kWhite;
             record->stripFontName = "宋体";
             record->stripFontSize = 12;
         }
@@ -248,7 +235,7 @@ int AddSubWindow(SkinEngine&, HWND window, std::optional<int> selfPainted, COLOR
     entry->veilAlpha = veilAlpha ? (*veilAlpha & 0xFF) : 0xFF;
     entry->roundedBorder = fourth.value_or(0);
     entry->selfPainted = selfPainted.value_or(1);
-    if (lstrcmpiA(GetWindowClassName(window).c_str(), "Button") == 0 && (GetWindowLongA(window, GWL_STYLE) & 0x4)) {
+    if (HasWindowClass(window, "Button") && (GetWindowLongA(window, GWL_STYLE) & 0x4)) {
         entry->groupFrame = 1;
         const ControlFont font = CaptureControlFont(window);
         entry->captionFontName = font.name;

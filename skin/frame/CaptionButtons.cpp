@@ -4,6 +4,7 @@
 #include "graphics/ToolTipWindow.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/draw/WindowQueries.h"
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameOperations.h"
 
@@ -25,8 +26,7 @@ void LayoutCaptionButtons(SkinEngine&, int index) {
     SkinnedWindow* record = GetSkinnedWindow(index);
     if (!record) return;
     if (record->hwnd) {
-        RECT client = {};
-        GetClientRect(record->hwnd, &client);
+        const RECT client = ClientRectOf(record->hwnd);
         record->buttonsLeft = client.right - record->buttonsWidth + 1;
         record->buttonsHeight = kCaptionStripHeight;
     }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "graphics/GdiHandles.h"
+
 #include "graphics/GxFont.h"
 #include "graphics/GxGraphics.h"
 #include "graphics/GxImage.h"
@@ -15,6 +17,7 @@
 #include "skin/draw/Colour.h"
 #include "skin/draw/Paths.h"
 #include "skin/draw/ChildClipping.h"
+#include "skin/draw/WindowQueries.h"
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FramePainting.h"
 #include "skin/frame/FrameOperations.h"
@@ -29,14 +32,6 @@ constexpr int kTextGap = 10;                   // between the title text and the
 constexpr float kCloseCornerDiameter = 10.0f;  // the window's corner, radius 5
 constexpr COLORREF kRed = 0x0000FF;
 
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    if (length <= 0) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(std::max(0, GetWindowTextA(window, &text[0], length + 1))));
-    return text;
-}
-
 HICON TitleIcon(const SkinEngine& engine, HWND window) {
     if (engine.applicationIcon) return engine.applicationIcon;
     if (auto small = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICONSM))) return small;
@@ -48,24 +43,38 @@ void ShowArea(const SkinnedWindow& record, const RECT& area) {
     if (area.right <= area.left || area.bottom <= area.top) return;
     gdi::WindowDC target = gdi::WindowDC::Client(record.hwnd);
     if (!target.get()) return;
-    BitBlt(target.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, record.backgroundDC,
+    BitBlt(target.get(), area.left, area.top, area.right - area.left, area.bottom - area.top, record.backgroundDC.get(),
            area.left, area.top, SRCCOPY);
 }
 
 // Puts the clean title band back under area (clipped to the band). False without a snapshot.
 bool RestoreFromCaptionSnapshot(const SkinnedWindow& record, RECT area) {
     if (!record.captionSnapshotDC) return false;
-    RECT client = {};
-    GetClientRect(record.hwnd, &client);
+    const RECT client = ClientRectOf(record.hwnd);
     area.left = std::max<LONG>(area.left, 0);
     area.top = std::max<LONG>(area.top, 0);
     area.right = std::min<LONG>(area.right, client.right);
     area.bottom = std::min<LONG>(area.bottom, CaptionBandHeight(record));
     if (area.right > area.left && area.bottom > area.top) {
-        BitBlt(record.backgroundDC, area.left, area.top, area.right - area.left, area.bottom - area.top,
-               record.captionSnapshotDC, area.left, area.top, SRCCOPY);
+        BitBlt(record.backgroundDC.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+               record.captionSnapshotDC.get(), area.left, area.top, SRCCOPY);
     }
     return true;
+}
+
+// Outside composition a piece is redrawn over the clean band on the composed background:
+// this puts the band back under area and readies surface. False when there is nothing to
+// draw on.
+bool BeginRedraw(const SkinnedWindow& record, const RECT& area, GxGraphics& surface) {
+    if (!RestoreFromCaptionSnapshot(record, area)) return false;
+    return !surface.IsEmpty() || surface.CreateFromHDC(record.backgroundDC.get());
+}
+
+// Shows the redrawn area on the window and tells the stores of composed pictures.
+void EndRedraw(const SkinnedWindow& record, const RECT& area, GxGraphics& surface) {
+    surface.Flush(Gdiplus::FlushIntentionSync);
+    NoteBackgroundChanged();
+    ShowArea(record, area);
 }
 
 RECT TitleArea(const SkinnedWindow& record) {
@@ -118,8 +127,7 @@ struct ButtonBox {
 };
 
 ButtonBox BoxOf(const SkinnedWindow& record, const CaptionButton& button) {
-    RECT client = {};
-    GetClientRect(record.hwnd, &client);
+    const RECT client = ClientRectOf(record.hwnd);
     const FloatRect& r = button.hitRect;
     const bool close = button.id == kCaptionClose;
     const float right = close ? std::min(r.x + r.width, static_cast<float>(client.right - 1)) : r.x + r.width;
@@ -150,9 +158,9 @@ void DrawPressedLook(GxGraphics& surface, const ButtonBox& box) {
     GxPath shape;
     MakeButtonShape(shape, box, true);
     if (box.close) {
-        FillVertical(surface, shape, box, RgbToArgb(kRed, 255, true), RgbToArgb(0xFFFFFF, 30, true));
+        FillVertical(surface, shape, box, RgbToArgb(kRed, 255, true), White(30));
     } else {
-        FillVertical(surface, shape, box, RgbToArgb(0x000000, 80, true), RgbToArgb(0xFFFFFF, 5, true));
+        FillVertical(surface, shape, box, Black(80), White(5));
     }
 }
 
@@ -160,13 +168,13 @@ void DrawHotLook(GxGraphics& surface, const ButtonBox& box, int alpha) {
     GxPath shape;
     MakeButtonShape(shape, box, false);
     const COLORREF tint = box.close ? kRed : SkinThemeColour;
-    FillVertical(surface, shape, box, RgbToArgb(tint, alpha, true), RgbToArgb(0xFFFFFF, 0, true));
+    FillVertical(surface, shape, box, RgbToArgb(tint, alpha, true), White(0));
 
     // A light rim over the top 80 % of the shape, fading downwards.
     const float rimHeight = box.height * 0.8f;
     GxLinearGradientBrush rimBrush;
     rimBrush.CreateLineBrush(Gdiplus::PointF(0, box.y - 1), Gdiplus::PointF(0, box.y + rimHeight),
-                             RgbToArgb(0xFFFFFF, static_cast<int>(0.8 * alpha), true), RgbToArgb(0xFFFFFF, 0, true));
+                             White(static_cast<int>(0.8 * alpha)), White(0));
     GxPen rim;
     rim.CreatePen2(rimBrush, 1.0f);
     surface.SetClipRect(box.x - 1, box.y - 1, box.width + 2, rimHeight + 1);
@@ -194,10 +202,7 @@ void PaintTitle(SkinEngine& engine, int index, GxGraphics& surface, int composin
     SkinnedWindow* record = GetSkinnedWindow(index);
     if (!record || !record->backgroundDC) return;
     const RECT area = TitleArea(*record);
-    if (!composing) {
-        if (!RestoreFromCaptionSnapshot(*record, area)) return;
-        if (surface.IsEmpty() && !surface.CreateFromHDC(record->backgroundDC)) return;
-    }
+    if (!composing && !BeginRedraw(*record, area, surface)) return;
     if (HICON icon = TitleIcon(engine, record->hwnd)) {
         surface.Flush(Gdiplus::FlushIntentionSync);
         if (HDC dc = surface.GetDC()) {
@@ -206,12 +211,8 @@ void PaintTitle(SkinEngine& engine, int index, GxGraphics& surface, int composin
             surface.ReleaseDC(dc);
         }
     }
-    DrawTitleText(*record, surface, text ? *text : WindowText(record->hwnd));
-    if (!composing) {
-        surface.Flush(Gdiplus::FlushIntentionSync);
-        NoteBackgroundChanged();
-        ShowArea(*record, area);
-    }
+    DrawTitleText(*record, surface, text ? *text : GetWindowTextString(record->hwnd));
+    if (!composing) EndRedraw(*record, area, surface);
 }
 
 void PaintCaptionButton(SkinEngine&, int index, int number, GxGraphics& surface, int composing,
@@ -222,11 +223,8 @@ void PaintCaptionButton(SkinEngine&, int index, int number, GxGraphics& surface,
     const ButtonBox box = BoxOf(*record, *button);
     RECT area = TruncatedRect(button->hitRect);
     InflateRect(&area, 1, 1);
-    if (!composing) {
-        // A single button is redrawn over the clean band, never over its previous look.
-        if (!RestoreFromCaptionSnapshot(*record, area)) return;
-        if (surface.IsEmpty() && !surface.CreateFromHDC(record->backgroundDC)) return;
-    }
+    // A single button is redrawn over the clean band, never over its previous look.
+    if (!composing && !BeginRedraw(*record, area, surface)) return;
     surface.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     if (pressed.value_or(0)) {
         DrawPressedLook(surface, box);
@@ -234,11 +232,7 @@ void PaintCaptionButton(SkinEngine&, int index, int number, GxGraphics& surface,
         DrawHotLook(surface, box, std::min(*alpha, 255));
     }
     DrawButtonPicture(surface, *record, *button, box);
-    if (!composing) {
-        surface.Flush(Gdiplus::FlushIntentionSync);
-        NoteBackgroundChanged();
-        ShowArea(*record, area);
-    }
+    if (!composing) EndRedraw(*record, area, surface);
 }
 
 // Strip items carry only their place in this program: there is nothing of theirs to draw.

@@ -23,7 +23,6 @@
 namespace skin {
 namespace {
 
-constexpr Gdiplus::ARGB kMagentaGround = 0xFFFF00FF;  // key colour outside the rounded shape
 constexpr int kBackgroundCorner = 4;
 constexpr int kRegionCorner = 5;
 
@@ -59,78 +58,43 @@ void DrawBackgroundPicture(GxGraphics& surface, const GxImage& picture, int mode
 void PaintTitleGloss(GxGraphics& surface, const RECT& client, int titleHeight) {
     if (titleHeight <= 0) return;
     GxLinearGradientBrush gloss;
-    gloss.CreateLineBrush(Gdiplus::PointF(0, 0), Gdiplus::PointF(0, static_cast<float>(titleHeight)),
-                          RgbToArgb(0xFFFFFF, 150, true), RgbToArgb(0xFFFFFF, 0, true));
+    gloss.CreateLineBrush(Gdiplus::PointF(0, 0), Gdiplus::PointF(0, static_cast<float>(titleHeight)), White(150),
+                          White(0));
     surface.FillRectangle(gloss, 0, 0, static_cast<float>(client.right), static_cast<float>(titleHeight));
 }
 
-void StrokeRoundRect(GxGraphics& surface, float x, float y, float width, float height, int corner,
-                     Gdiplus::ARGB colour) {
-    GxPath path;
-    path.CreatePath();
-    AddRoundRectToPath(path, x, y, width, height, corner);
-    GxPen pen;
-    pen.CreatePen1(colour, 1.0f);
-    surface.DrawPath(pen, path);
-}
-
-struct Snapshot {
-    HDC& dc;
-    HBITMAP& previous;
-    HBITMAP& bitmap;
-};
-
-void ReleaseSnapshot(Snapshot snapshot) {
-    if (snapshot.dc) {
-        // Re-selecting the previous bitmap displaces the snapshot's own, deleted just below.
-        if (snapshot.previous) SelectObject(snapshot.dc, snapshot.previous);
-        DeleteDC(snapshot.dc);
-    }
-    if (snapshot.bitmap) DeleteObject(snapshot.bitmap);
-    snapshot.dc = nullptr;
-    snapshot.previous = nullptr;
-    snapshot.bitmap = nullptr;
-}
-
 // A fresh copy of (x, y, width, height) of source; an empty band leaves no snapshot.
-void ReplaceSnapshot(Snapshot snapshot, HDC source, int x, int y, int width, int height) {
-    ReleaseSnapshot(snapshot);
+void ReplaceSnapshot(gdi::MemoryDC& snapshot, HDC source, int x, int y, int width, int height) {
+    snapshot.reset();
     if (!source || width <= 0 || height <= 0) return;
-    HDC dc = CreateCompatibleDC(source);
-    HBITMAP bitmap = dc ? CreateCompatibleBitmap(source, width, height) : nullptr;
-    if (!bitmap) {
-        if (dc) DeleteDC(dc);
-        return;
-    }
-    snapshot.previous = static_cast<HBITMAP>(SelectObject(dc, bitmap));
-    snapshot.dc = dc;
-    snapshot.bitmap = bitmap;
-    BitBlt(dc, 0, 0, width, height, source, x, y, SRCCOPY);
+    gdi::MemoryDC copy(source);
+    if (!copy || !copy.adopt(CreateCompatibleBitmap(source, width, height))) return;
+    BitBlt(copy.get(), 0, 0, width, height, source, x, y, SRCCOPY);
+    snapshot = std::move(copy);
 }
 
 // Selects a new client-sized 32-bit bitmap into the background DC (creating the DC on
-// first use) and deletes the composition it replaces. False when nothing could be made.
+// first use); the composition it replaces is deleted. False when nothing could be made.
 bool PrepareBackgroundDC(SkinnedWindow& record, const RECT& client) {
-    if (!record.backgroundDC) record.backgroundDC = CreateCompatibleDC(nullptr);
+    if (!record.backgroundDC) record.backgroundDC = gdi::MemoryDC(nullptr);
     if (!record.backgroundDC) return false;
     // A zero-filled section: the transparent black an empty GDI+ picture converts to,
     // without making and converting that picture first.
-    HBITMAP composed = CreateTopDownSection(client.right, client.bottom);
+    gdi::Bitmap composed(CreateTopDownSection(client.right, client.bottom));
     if (!composed) return false;
-    HGDIOBJ displaced = SelectObject(record.backgroundDC, composed);
-    if (GetPropValue(record.hwnd, kPropOriginalBitmap)) {
-        DeleteObject(displaced);
-    } else {
-        SetPropHandle(record.hwnd, kPropOriginalBitmap, displaced);
+    // The first composition displaces the bitmap the DC was made with.
+    if (!GetPropValue(record.hwnd, kPropOriginalBitmap)) {
+        SetPropHandle(record.hwnd, kPropOriginalBitmap, GetCurrentObject(record.backgroundDC.get(), OBJ_BITMAP));
     }
-    SetPropHandle(record.hwnd, kPropComposedBitmap, composed);
+    record.backgroundDC.adopt(composed.release());
+    SetPropHandle(record.hwnd, kPropComposedBitmap, record.backgroundDC.bitmap());
     return true;
 }
 
 void CopyBackgroundToWindow(const SkinnedWindow& record, HDC target, int width, int height) {
     gdi::SavedState state(target);
     ClipOutOpaqueChildren(record.hwnd, target);
-    BitBlt(target, 0, 0, width, height, record.backgroundDC, 0, 0, SRCCOPY);
+    BitBlt(target, 0, 0, width, height, record.backgroundDC.get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace
@@ -149,15 +113,15 @@ void SetRoundWindowRegion(HWND window) {
     SetWindowRgn(window, nullptr, TRUE);
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
     GetClientRect(window, &client);
-    HRGN region = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, kRegionCorner, kRegionCorner);
-    // A region handed to the window belongs to the system from then on; only a refused
-    // one is still ours to delete.
-    if (region && !SetWindowRgn(window, region, TRUE)) DeleteObject(region);
+    // A region the window takes belongs to the system from then on; a refused one goes
+    // with its owner.
+    gdi::Region region(CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, kRegionCorner, kRegionCorner));
+    region.giveToWindow(window, TRUE);
 }
 
 void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, const RECT& client) {
     surface.SetSmoothingMode(Gdiplus::SmoothingModeNone);
-    surface.GraphicsClear(kMagentaGround);
+    surface.GraphicsClear(kOpaqueKeyColour);  // keyed out around the rounded shape
     GxPath shape;
     shape.CreatePath();
     AddRoundRectToPath(shape, 0, 0, static_cast<float>(client.right), static_cast<float>(client.bottom),
@@ -187,36 +151,30 @@ void PaintBorderLayer(GxGraphics& surface, const RECT& client) {
     surface.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     const float right = static_cast<float>(client.right);
     const float bottom = static_cast<float>(client.bottom);
-    StrokeRoundRect(surface, 0, 0, right - 1, bottom - 1, 7, RgbToArgb(0x000000, 180, true));
-    StrokeRoundRect(surface, 1, 1, right - 3, bottom - 3, 6, RgbToArgb(0xFFFFFF, 180, true));
+    StrokeRoundRect(surface, 0, 0, right - 1, bottom - 1, 7, Black(180));
+    StrokeRoundRect(surface, 1, 1, right - 3, bottom - 3, 6, White(180));
 }
 
 void ReleaseComposedBackground(SkinnedWindow& record) {
-    HGDIOBJ original = GetPropHandle<HGDIOBJ>(record.hwnd, kPropOriginalBitmap);
-    HBITMAP composed = GetPropHandle<HBITMAP>(record.hwnd, kPropComposedBitmap);
     if (record.backgroundDC) {
-        // This displaces the composed bitmap, which is deleted once, below.
-        if (original) SelectObject(record.backgroundDC, original);
-        DeleteDC(record.backgroundDC);
-        record.backgroundDC = nullptr;
+        // Selects the DC's own bitmap back, then deletes the composed one and the DC, once.
+        record.backgroundDC.reset();
         NoteBackgroundChanged();
     }
-    if (composed) DeleteObject(composed);
     RemovePropValue(record.hwnd, kPropOriginalBitmap);
     RemovePropValue(record.hwnd, kPropComposedBitmap);
 }
 
 void ReleaseSnapshots(SkinnedWindow& record) {
-    ReleaseSnapshot({record.captionSnapshotDC, record.captionSnapshotPrevious, record.captionSnapshotBitmap});
-    ReleaseSnapshot({record.stripSnapshotDC, record.stripSnapshotPrevious, record.stripSnapshotBitmap});
+    record.captionSnapshotDC.reset();
+    record.stripSnapshotDC.reset();
 }
 
 void RebuildBackground(SkinEngine& engine, int index, HDC, int paint) {
     SkinnedWindow* record = GetSkinnedWindow(index);
     if (!record || !IsWindow(record->hwnd)) return;
     const HWND window = record->hwnd;
-    RECT client = {};
-    GetClientRect(window, &client);
+    const RECT client = ClientRectOf(window);
     // A minimized window has no client area: the composition waits, still marked stale.
     if (client.right <= 0 || client.bottom <= 0) return;
     SetRoundWindowRegion(window);
@@ -226,27 +184,26 @@ void RebuildBackground(SkinEngine& engine, int index, HDC, int paint) {
 
     {
         const std::string look = LayerLook(*record, client);
-        const bool kept = DrawKeptLayers(window, look, record->backgroundDC);
+        const HDC composed = record->backgroundDC.get();
+        const bool kept = DrawKeptLayers(window, look, composed);
         GxGraphics surface;
-        surface.CreateFromHDC(record->backgroundDC);
+        surface.CreateFromHDC(composed);
         if (!kept) {
             PaintBackgroundLayer(*record, surface, client);
             if (record->option31) PaintBorderLayer(surface, client);
             surface.Flush(Gdiplus::FlushIntentionSync);
-            KeepLayers(window, look, record->backgroundDC, client.right, client.bottom);
+            KeepLayers(window, look, composed, client.right, client.bottom);
         } else {
             // What the layers leave set for the drawing that follows them.
             surface.SetSmoothingMode(record->option31 ? Gdiplus::SmoothingModeAntiAlias : Gdiplus::SmoothingModeNone);
         }
         if (record->option31) {
             surface.Flush(Gdiplus::FlushIntentionSync);
-            ReplaceSnapshot({record->captionSnapshotDC, record->captionSnapshotPrevious, record->captionSnapshotBitmap},
-                            record->backgroundDC, 0, 0, client.right, CaptionBandHeight(*record));
+            ReplaceSnapshot(record->captionSnapshotDC, composed, 0, 0, client.right, CaptionBandHeight(*record));
         }
         surface.Flush(Gdiplus::FlushIntentionSync);
         const FloatRect& strip = record->stripRect;
-        ReplaceSnapshot({record->stripSnapshotDC, record->stripSnapshotPrevious, record->stripSnapshotBitmap},
-                        record->backgroundDC, static_cast<int>(strip.x), static_cast<int>(strip.y),
+        ReplaceSnapshot(record->stripSnapshotDC, composed, static_cast<int>(strip.x), static_cast<int>(strip.y),
                         static_cast<int>(strip.width), record->stripHeight);
         if (record->option31) {
             if (record->option7) engine.paintTitle(index, surface, 1, std::nullopt);
@@ -272,8 +229,7 @@ void RebuildBackground(SkinEngine& engine, int index, HDC, int paint) {
 void PaintFromBackground(SkinEngine&, int index, HDC dc) {
     const SkinnedWindow* record = GetSkinnedWindow(index);
     if (!record || !record->backgroundDC) return;
-    RECT frame = {};
-    GetWindowRect(record->hwnd, &frame);
+    const RECT frame = WindowRectOf(record->hwnd);
     // The paint DC stays with the caller, who ends the paint; a DC obtained here is ours.
     gdi::WindowDC own = gdi::WindowDC::Client(dc ? nullptr : record->hwnd);
     HDC target = dc ? dc : own.get();

@@ -3,6 +3,7 @@
 
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/draw/WindowQueries.h"
 #include "skin/frame/FrameGeometry.h"
 #include "skin/frame/FrameOperations.h"
 
@@ -80,8 +81,7 @@ void LayoutAfterSize(SkinEngine&, int index) {
 void LayoutStripItems(SkinEngine& engine, int index) {
     SkinnedWindow* record = GetSkinnedWindow(index);
     if (!record || !record->hwnd) return;
-    RECT client = {};
-    GetClientRect(record->hwnd, &client);
+    const RECT client = ClientRectOf(record->hwnd);
     const float border = static_cast<float>(engine.frameBorder);
     record->stripRect =
         FloatRect{border, static_cast<float>(client.bottom - record->stripHeight) - border - 1.0f,

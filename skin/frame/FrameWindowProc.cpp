@@ -1,24 +1,23 @@
 // The window procedure of every taken-over top-level window: caption-button hover, fade,
-// press and action, moving and sizing, painting from the composed background, colour
-// answers for translucent controls, and the release of the window's skin at its end.
+// press and action, moving and sizing, painting from the composed background, the answers
+// for its controls (ParentAnswers.h), and the release of the window's skin at its end.
 // Handlers follow the order of the frame's message table; every message not answered
 // here goes on to the procedure the skin replaced.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <optional>
 #include <string>
 
+#include "graphics/GdiHandles.h"
 #include "graphics/GxGraphics.h"
 #include "skin/core/MessageData.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
-#include "skin/draw/ButtonFaces.h"
 #include "skin/draw/WindowQueries.h"
 #include "skin/frame/CaptionButtons.h"
-#include "skin/draw/ColourAnswers.h"
 #include "skin/frame/FrameGeometry.h"
+#include "skin/frame/ParentAnswers.h"
 #include "skin/frame/FrameResources.h"
 #include "skin/frame/SizeLimits.h"
 #include "skin/frame/WorkingSetTrim.h"
@@ -48,6 +47,8 @@ struct FrameMessage {
     }
     LRESULT passOn() const { return CallPreviousProc(hwnd, message, wParam, lParam); }
     UINT_PTR timerId() const { return reinterpret_cast<UINT_PTR>(hwnd); }
+    // The same message as the answers for the window's controls read it.
+    ParentMessage forControls() const { return ParentMessage{index, hwnd, message, wParam, lParam}; }
 };
 
 // One caption button redrawn through slot 17 on a fresh surface that it may fill.
@@ -57,23 +58,9 @@ void PaintButton(const FrameMessage& m, int button, std::optional<int> pressed, 
     m.engine.paintCaptionButton(m.index, button, surface, 0, pressed, alpha);
 }
 
-bool HasClass(HWND window, const char* className) {
-    return lstrcmpiA(GetWindowClassName(window).c_str(), className) == 0;
-}
-
-bool ColourAnswersOn() { return SkinControls && SkinTranslucentEdits; }
-
-LRESULT Answer(const FrameMessage& m, HBRUSH brush) { return brush ? reinterpret_cast<LRESULT>(brush) : m.passOn(); }
-
 LRESULT OnQuit(const FrameMessage& m) {
     // The token is cleared, so the engine's destruction does not shut the library down again.
     ShutdownGraphics(m.engine);
-    return m.passOn();
-}
-
-LRESULT OnDestroy(const FrameMessage& m) {
-    // The children still exist now, unlike at WM_NCDESTROY: their colour objects go here.
-    ReleaseDescendantColourObjects(m.hwnd);
     return m.passOn();
 }
 
@@ -101,16 +88,16 @@ LRESULT OnEraseBackground(const FrameMessage& m) {
 }
 
 LRESULT OnPaint(const FrameMessage& m, SkinnedWindow& record) {
-    PAINTSTRUCT ps = {};
-    HDC dc = BeginPaint(m.hwnd, &ps);
-    if (record.minimizedFlag) {
-        // Nothing to show while minimized.
-    } else if (record.backgroundStale || !record.backgroundDC) {
-        m.engine.rebuildBackground(m.index, dc, 1);
-    } else {
-        m.engine.paintFromBackground(m.index, dc);
+    {
+        const gdi::PaintDC paint(m.hwnd);
+        if (record.minimizedFlag) {
+            // Nothing to show while minimized.
+        } else if (record.backgroundStale || !record.backgroundDC) {
+            m.engine.rebuildBackground(m.index, paint.get(), 1);
+        } else {
+            m.engine.paintFromBackground(m.index, paint.get());
+        }
     }
-    EndPaint(m.hwnd, &ps);
     return DefWindowProcA(m.hwnd, WM_PAINT, m.wParam, m.lParam);
 }
 
@@ -123,8 +110,7 @@ LRESULT OnDoubleClick(const FrameMessage& m, SkinnedWindow& record) {
 }
 
 LRESULT OnMouseMove(const FrameMessage& m, SkinnedWindow& record) {
-    RECT work = {};
-    GetClientRect(m.hwnd, &work);
+    const RECT work = ClientRectOf(m.hwnd);
     if (!record.mouseInside) {
         TRACKMOUSEEVENT track = {sizeof(track), TME_HOVER | TME_LEAVE, m.hwnd, 1};
         TrackMouseEvent(&track);
@@ -204,8 +190,7 @@ LRESULT OnGetMinMaxInfo(const FrameMessage& m, SkinnedWindow& record) {
 
 LRESULT OnWindowPosChanged(const FrameMessage& m, SkinnedWindow& record) {
     if (record.hasMaximizeBox == 1) {
-        RECT client = {};
-        GetClientRect(m.hwnd, &client);
+        const RECT client = ClientRectOf(m.hwnd);
         const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
         const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
         if (client.right == screenWidth && client.bottom == screenHeight) {
@@ -240,8 +225,7 @@ LRESULT OnSize(const FrameMessage& m, SkinnedWindow& record) {
 }
 
 LRESULT OnButtonDown(const FrameMessage& m, SkinnedWindow& record) {
-    RECT work = {};
-    GetClientRect(m.hwnd, &work);
+    const RECT work = ClientRectOf(m.hwnd);
     record.fadeIn.button = 0;
     if (record.option31) {
         if (!record.maximizedFlag && !record.minimizedFlag) m.engine.beginFrameDrag(m.index, m.lParam, work);
@@ -301,64 +285,8 @@ LRESULT OnSetText(const FrameMessage& m, SkinnedWindow& record) {
     return m.passOn();
 }
 
-LRESULT OnDrawItem(const FrameMessage& m) {
-    DRAWITEMSTRUCT item = {};
-    if (CopyFromMessage(m.lParam, item)) PaintOwnerDrawButton(m.index, item);
-    return m.passOn();
-}
-
-LRESULT OnCtlColorEdit(const FrameMessage& m) {
-    HWND control = reinterpret_cast<HWND>(m.lParam);
-    // The edit field of a combo box is left to the combo box's own skin.
-    if (!ColourAnswersOn() || HasClass(GetParent(control), "ComboBox")) return m.passOn();
-    return Answer(m, AnswerWithPatternBrush(control, reinterpret_cast<HDC>(m.wParam)));
-}
-
-LRESULT OnCtlColorStatic(const FrameMessage& m) {
-    if (!ColourAnswersOn()) return m.passOn();
-    return Answer(m, AnswerWithPatternBrush(reinterpret_cast<HWND>(m.lParam), reinterpret_cast<HDC>(m.wParam)));
-}
-
-LRESULT OnCtlColorListBox(const FrameMessage& m) {
-    HWND control = reinterpret_cast<HWND>(m.lParam);
-    if (!ColourAnswersOn() || !HasClass(control, "ListBox") || IsOwnerDrawListBox(control)) return m.passOn();
-    return Answer(m, AnswerWithHollowBrush(control, reinterpret_cast<HDC>(m.wParam)));
-}
-
-LRESULT OnCtlColorButton(const FrameMessage& m) {
-    if (!ColourAnswersOn()) return m.passOn();
-    return Answer(m, AnswerWithHollowBrush(reinterpret_cast<HWND>(m.lParam), reinterpret_cast<HDC>(m.wParam)));
-}
-
 LRESULT OnActivateApp(const FrameMessage& m) {
     if (m.wParam == 0) StartWorkingSetTrim();
-    return m.passOn();
-}
-
-// Controls that redraw their text on an opaque ground are repainted over the veil.
-bool RedrawsOpaque(HWND control, WORD code) {
-    if (HasClass(control, "Edit")) {
-        return code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE;
-    }
-    if (HasClass(control, "ListBox")) return code == LBN_SELCHANGE || code == LBN_SELCANCEL;
-    if (HasClass(control, "ComboBox")) return code == CBN_SELCHANGE || code == CBN_KILLFOCUS;
-    return false;
-}
-
-LRESULT OnCommand(const FrameMessage& m) {
-    HWND control = reinterpret_cast<HWND>(m.lParam);
-    if (SkinTranslucentEdits && SkinControls && control && RedrawsOpaque(control, HIWORD(m.wParam))) {
-        InvalidateRect(control, nullptr, TRUE);
-    }
-    return m.passOn();
-}
-
-LRESULT OnNotify(const FrameMessage& m) {
-    NMHDR header = {};
-    if (CopyFromMessage(m.lParam, header) &&
-        (header.code == static_cast<UINT>(TVN_ITEMEXPANDEDA) || header.code == static_cast<UINT>(TVN_ITEMEXPANDINGA))) {
-        InvalidateRect(header.hwndFrom, nullptr, TRUE);
-    }
     return m.passOn();
 }
 
@@ -373,7 +301,7 @@ LRESULT FrameWindowProc(SkinEngine& engine, HWND hwnd, UINT message, WPARAM wPar
     SkinnedWindow& r = *record;
     switch (message) {
         case WM_DESTROY:
-            return OnDestroy(m);
+            return AnswerDestroy(m.forControls());
         case WM_NCDESTROY:
             return OnNcDestroy(m);
         case WM_SHOWWINDOW:
@@ -409,21 +337,21 @@ LRESULT FrameWindowProc(SkinEngine& engine, HWND hwnd, UINT message, WPARAM wPar
         case WM_SETTEXT:
             return OnSetText(m, r);
         case WM_DRAWITEM:
-            return OnDrawItem(m);
+            return AnswerDrawItem(m.forControls());
         case WM_CTLCOLOREDIT:
-            return OnCtlColorEdit(m);
+            return AnswerCtlColorEdit(m.forControls());
         case WM_CTLCOLORSTATIC:
-            return OnCtlColorStatic(m);
+            return AnswerCtlColorStatic(m.forControls());
         case WM_CTLCOLORLISTBOX:
-            return OnCtlColorListBox(m);
+            return AnswerCtlColorListBox(m.forControls());
         case WM_CTLCOLORBTN:
-            return OnCtlColorButton(m);
+            return AnswerCtlColorButton(m.forControls());
         case WM_ACTIVATEAPP:
             return OnActivateApp(m);
         case WM_COMMAND:
-            return OnCommand(m);
+            return AnswerCommand(m.forControls());
         case WM_NOTIFY:
-            return OnNotify(m);
+            return AnswerNotify(m.forControls());
         default:
             return m.passOn();
     }

@@ -15,6 +15,7 @@
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/Paths.h"
+#include "skin/draw/WindowQueries.h"
 
 namespace skin {
 namespace {
@@ -22,7 +23,6 @@ namespace {
 constexpr int kOuterLineAlpha = 40;
 constexpr int kBorderInnerAlpha = 100;
 constexpr int kGroupInnerAlpha = 90;
-constexpr int kGroupFrameTop = 5;  // the frame runs through the middle of the caption
 constexpr float kCaptionTop = 1;
 constexpr float kCaptionMargin = 10;
 constexpr int kPageLeft = 2;
@@ -36,29 +36,20 @@ SubWindowEntry* EntryAt(int recordIndex, int entryIndex) {
     return entry && entry->hwnd ? entry : nullptr;
 }
 
-RECT ClientRect(HWND window) {
-    RECT rect = {};
-    GetClientRect(window, &rect);
-    return rect;
-}
-
-bool StrokeRoundRect(GxGraphics& surface, float x, float y, float width, float height, int corner, COLORREF colour,
-                     int alpha) {
-    GxPath path;
-    GxPen pen;
-    if (!path.CreatePath() || !pen.CreatePen1(RgbToArgb(colour, alpha, true), 1.0f)) return false;
-    AddRoundRectToPath(path, x, y, width, height, corner);
-    return surface.DrawPath(pen, path);
+// The double rounded frame from y = top: a dark line outside, a light one of innerAlpha inside.
+void StrokeDoubleFrame(GxGraphics& surface, const RECT& rect, int top, int innerAlpha) {
+    surface.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    const float right = static_cast<float>(rect.right);
+    const float height = static_cast<float>(rect.bottom - top);
+    const float y = static_cast<float>(top);
+    StrokeRoundRect(surface, 0, y, right - 1, height - 1, 5, Black(kOuterLineAlpha));
+    StrokeRoundRect(surface, 1, y + 1, right - 3, height - 3, 3, White(innerAlpha));
 }
 
 void PaintRoundedBorder(HDC memoryDC, const RECT& rect) {
     GxGraphics surface;
     if (!surface.CreateFromHDC(memoryDC)) return;
-    surface.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-    const float right = static_cast<float>(rect.right);
-    const float bottom = static_cast<float>(rect.bottom);
-    StrokeRoundRect(surface, 0, 0, right - 1, bottom - 1, 5, kBlack, kOuterLineAlpha);
-    StrokeRoundRect(surface, 1, 1, right - 3, bottom - 3, 3, kWhite, kBorderInnerAlpha);
+    StrokeDoubleFrame(surface, rect, 0, kBorderInnerAlpha);
 }
 
 // The border or group frame that the entry asks for, drawn over its composed background.
@@ -72,12 +63,21 @@ void PaintDecoration(int recordIndex, int entryIndex, HDC memoryDC, const RECT& 
     }
 }
 
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    if (length <= 0) return {};
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(window, buffer.data(), length + 1);
-    return std::string(buffer.data(), static_cast<size_t>(std::clamp(copied, 0, length)));
+// Composes the sub-window's background with its decoration and copies it to dc, or, for a
+// null dc, to the window's own client DC with its opaque children clipped out. False when
+// no background could be composed.
+bool ComposeAndShow(int recordIndex, int entryIndex, HWND window, HDC dc) {
+    const RECT rect = ClientRectOf(window);
+    const ComposedBackground background(window, rect);
+    if (!background) return false;
+    PaintDecoration(recordIndex, entryIndex, background.dc(), rect);
+    if (dc) {
+        BitBlt(dc, 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
+    } else {
+        const gdi::WindowDC screen = GetClientDCWithoutChildren(window);
+        if (screen) BitBlt(screen.get(), 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
+    }
+    return true;
 }
 
 // A snapshot of the pages, since moving a page may run code that changes the list.
@@ -101,16 +101,7 @@ void PaintSubWindow(int recordIndex, int entryIndex, HDC dc) {
     const SubWindowEntry* entry = EntryAt(recordIndex, entryIndex);
     if (!entry) return;
     const HWND window = entry->hwnd;
-    const RECT rect = ClientRect(window);
-    ComposedBackground background(window, rect);
-    if (!background) return;
-    PaintDecoration(recordIndex, entryIndex, background.dc(), rect);
-    if (dc) {
-        BitBlt(dc, 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
-    } else {
-        const gdi::WindowDC screen = GetClientDCWithoutChildren(window);
-        if (screen) BitBlt(screen.get(), 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
-    }
+    if (!ComposeAndShow(recordIndex, entryIndex, window, dc)) return;
     // Painting sent messages (the caption's text): the entry is looked up again.
     if (SubWindowEntry* current = EntryAt(recordIndex, entryIndex); current && current->hwnd == window) {
         current->needsRebuild = 0;
@@ -119,14 +110,7 @@ void PaintSubWindow(int recordIndex, int entryIndex, HDC dc) {
 
 void RepaintSubWindow(int recordIndex, int entryIndex, HWND window, HDC) {
     if (!window || !EntryAt(recordIndex, entryIndex)) return;
-    const RECT rect = ClientRect(window);
-    {
-        ComposedBackground background(window, rect);
-        if (!background) return;
-        PaintDecoration(recordIndex, entryIndex, background.dc(), rect);
-        const gdi::WindowDC screen = GetClientDCWithoutChildren(window);
-        if (screen) BitBlt(screen.get(), 0, 0, rect.right, rect.bottom, background.dc(), 0, 0, SRCCOPY);
-    }
+    if (!ComposeAndShow(recordIndex, entryIndex, window, nullptr)) return;
     InvalidateTransparentChildren(window);
 }
 
@@ -137,17 +121,13 @@ void PaintGroupFrame(int recordIndex, int entryIndex, HDC memoryDC) {
     const std::string fontName = entry->captionFontName;
     const float fontSize = static_cast<float>(entry->captionFontSize);
     const int fontStyle = entry->captionFontStyle;
-    const RECT rect = ClientRect(window);
+    const RECT rect = ClientRectOf(window);
 
     GxGraphics surface;
     if (!surface.CreateFromHDC(memoryDC)) return;
-    surface.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-    const float right = static_cast<float>(rect.right);
-    const float bottom = static_cast<float>(rect.bottom);
-    StrokeRoundRect(surface, 0, kGroupFrameTop, right - 1, bottom - 6, 5, kBlack, kOuterLineAlpha);
-    StrokeRoundRect(surface, 1, kGroupFrameTop + 1, right - 3, bottom - 8, 3, kWhite, kGroupInnerAlpha);
+    StrokeDoubleFrame(surface, rect, kGroupFrameTop, kGroupInnerAlpha);
 
-    const std::string caption = WindowText(window);
+    const std::string caption = GetWindowTextString(window);
     if (caption.empty()) return;
     GxFont font;
     GxStringFormat format;
@@ -178,7 +158,7 @@ void PaintGroupFrame(int recordIndex, int entryIndex, HDC memoryDC) {
 void RestoreCaptionBackground(HWND window, HDC dc, const RECT& box) {
     if (!window || !dc || box.right <= box.left || box.bottom <= box.top) return;
     // Composing the whole client area lays the veil in its full shape; only the box is kept.
-    const ComposedBackground whole(window, ClientRect(window));
+    const ComposedBackground whole(window, ClientRectOf(window));
     if (!whole) return;
     BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, whole.dc(), box.left, box.top, SRCCOPY);
 }
@@ -186,7 +166,7 @@ void RestoreCaptionBackground(HWND window, HDC dc, const RECT& box) {
 void LayoutSubWindowPages(int recordIndex, int entryIndex) {
     const SubWindowEntry* entry = EntryAt(recordIndex, entryIndex);
     if (!entry) return;
-    const RECT rect = ClientRect(entry->hwnd);
+    const RECT rect = ClientRectOf(entry->hwnd);
     for (const PageEntry& page : PagesOf(*entry)) {
         // A sub-window smaller than its insets gives its pages no room rather than a negative size.
         const int width = std::max(0, static_cast<int>(rect.right) - kPageInset);
@@ -196,11 +176,9 @@ void LayoutSubWindowPages(int recordIndex, int entryIndex) {
 }
 
 void InvalidateTransparentChildren(HWND window) {
-    if (!window) return;
-    for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
-         child = FindWindowExA(window, child, nullptr, nullptr)) {
-        if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT) InvalidateRect(child, nullptr, FALSE);
-    }
+    ForEachChild(window, [](HWND child) {
+        if (IsTransparentWindow(child)) InvalidateRect(child, nullptr, FALSE);
+    });
 }
 
 }  // namespace skin

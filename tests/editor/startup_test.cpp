@@ -86,7 +86,7 @@ TEST_F(Startup, TheFormIsSkinnedWithTheEditorsSettingsAndItsGroupBoxRegistered) 
     EXPECT_EQ(record->titleHeight, 25);
     EXPECT_EQ(record->captionButtons.count(), 4);  // help, main menu, minimize, close
     EXPECT_EQ(record->buttonsWidth, 3 * 26 + 38 + 3 + 3);
-    EXPECT_NE(record->backgroundDC, nullptr);  // composed when it was shown
+    EXPECT_NE(record->backgroundDC.get(), nullptr);  // composed when it was shown
 
     HWND groupBox = form.item(kIdGroupBox);
     const int entry = skin::FindSubWindow(index, groupBox);

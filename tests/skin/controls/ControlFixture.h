@@ -32,23 +32,20 @@ public:
         hwnd_ = CreateWindowExA(0, ParentClass(), "popup", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height,
                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, width, height);
+        gdi::MemoryDC composed(screen);  // handed to the record, which releases it
+        composed.adopt(CreateCompatibleBitmap(screen, width, height));
         ReleaseDC(nullptr, screen);
-        previous_ = SelectObject(dc_, bitmap_);
+        dc_ = composed.get();
         fill(background);
         auto record = std::make_unique<skin::SkinnedWindow>();
         record->hwnd = hwnd_;
-        record->backgroundDC = dc_;
+        record->backgroundDC = std::move(composed);
         skin::AppendSkinnedWindow(std::move(record));
     }
     ~SkinnedPopup() {
         if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
         testing_support::PumpMessages();
         skin::RemoveSkinnedWindow(skin::FindSkinnedWindow(hwnd_));
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
     }
     SkinnedPopup(const SkinnedPopup&) = delete;
     SkinnedPopup& operator=(const SkinnedPopup&) = delete;
@@ -76,9 +73,7 @@ private:
     int width_;
     int height_;
     HWND hwnd_ = nullptr;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
+    HDC dc_ = nullptr;  // the record's composed background
 };
 
 // Puts the engine settings the control skins read back to their start values on scope exit.

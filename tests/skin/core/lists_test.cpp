@@ -76,7 +76,7 @@ TEST(SkinnedWindowRecord, EveryListStartsWithOneZeroedEntry) {
     EXPECT_EQ(record.captionButtons.count(), 1);
     EXPECT_EQ(record.stripItems.count(), 1);
     EXPECT_EQ(record.toolTip, nullptr);
-    EXPECT_EQ(record.backgroundDC, nullptr);
+    EXPECT_EQ(record.backgroundDC.get(), nullptr);
 }
 
 struct Counted {

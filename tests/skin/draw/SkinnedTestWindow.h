@@ -8,6 +8,7 @@
 
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/draw/TopDownPixels.h"
 
 namespace draw_test {
 
@@ -55,7 +56,11 @@ public:
                                 GetModuleHandleA(nullptr), nullptr);
         auto record = std::make_unique<skin::SkinnedWindow>();
         record->hwnd = hwnd_;
-        record->backgroundDC = background_.get();
+        // The record releases its composed background: it gets a copy of the pattern.
+        gdi::MemoryDC composed(nullptr);
+        composed.adopt(skin::CreateTopDownSection(300, 200));
+        BitBlt(composed.get(), 0, 0, 300, 200, background_.get(), 0, 0, SRCCOPY);
+        record->backgroundDC = std::move(composed);
         index_ = skin::AppendSkinnedWindow(std::move(record));
         skin::SetPropInt(hwnd_, skin::kPropListIndex, index_);
     }

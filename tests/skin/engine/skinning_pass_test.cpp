@@ -54,9 +54,9 @@ TEST_F(SkinningPass, ShownWindowsAreRecomposedWithTheNewBackground) {
     HWND shown = MakeFrameWindow(300, 200, 0);
     const int index = skinned(shown);
     testing_support::PumpMessages();
-    ASSERT_NE(record(index).backgroundDC, nullptr);
+    ASSERT_NE(record(index).backgroundDC.get(), nullptr);
     engine().setBackground("", ByteView(), 0x00A000, std::nullopt, std::nullopt);
-    EXPECT_EQ(GetPixel(record(index).backgroundDC, 150, 100), 0x00A000u);
+    EXPECT_EQ(GetPixel(record(index).backgroundDC.get(), 150, 100), 0x00A000u);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ protected:
         engine().rebuildBackground(index, nullptr, 1);
         return index;
     }
-    COLORREF pixel(int index, int x, int y) { return GetPixel(record(index).backgroundDC, x, y); }
+    COLORREF pixel(int index, int x, int y) { return GetPixel(record(index).backgroundDC.get(), x, y); }
 
     HWND window_ = nullptr;
 };
@@ -60,7 +60,7 @@ TEST_F(FramePaint, TheRegionRoundsTheCornersAndMagentaStaysOutsideTheGround) {
     SkinWindowArgs args = AllButtons(nullptr);
     args.option31 = 0;
     const int index = compose(args);
-    ASSERT_NE(record(index).backgroundDC, nullptr);
+    ASSERT_NE(record(index).backgroundDC.get(), nullptr);
 
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(GetWindowRgn(window_, region), ERROR);
@@ -140,7 +140,7 @@ TEST_F(FramePaint, ARebuildCopiesTheKeptLayersUntilThePictureOrTheSizeChanges) {
     EXPECT_EQ(kept + 1, KeptLayerCount());
     ASSERT_TRUE(Near(pixel(index, 200, 150), kRedPicture));
 
-    SetPixel(record(index).backgroundDC, 200, 150, 0xFFFFFF);
+    SetPixel(record(index).backgroundDC.get(), 200, 150, 0xFFFFFF);
     engine().rebuildBackground(index, nullptr, 0);
     EXPECT_TRUE(Near(pixel(index, 200, 150), kRedPicture));
 
@@ -167,12 +167,12 @@ TEST_F(FramePaint, WithoutOption31NoBorderTitleOrButtonsAreComposed) {
     for (POINT p : {POINT{1, 150}, POINT{398, 150}, POINT{200, 1}, POINT{30, 12}, POINT{375, 10}, POINT{290, 10}}) {
         EXPECT_TRUE(Near(pixel(index, p.x, p.y), kGreen)) << p.x << "," << p.y;
     }
-    EXPECT_EQ(record(index).captionSnapshotDC, nullptr);
+    EXPECT_EQ(record(index).captionSnapshotDC.get(), nullptr);
 
     const int framed = compose(AllButtons(nullptr));
     EXPECT_FALSE(Near(pixel(framed, 0, 150), kGreen, 20));  // dark outer border
     EXPECT_FALSE(Near(pixel(framed, 1, 150), kGreen, 20));  // light inner border
-    EXPECT_NE(record(framed).captionSnapshotDC, nullptr);
+    EXPECT_NE(record(framed).captionSnapshotDC.get(), nullptr);
     int differing = 0;
     for (int y = 2; y < 19; ++y)
         for (int x = 362; x < 398; ++x) differing += Near(pixel(framed, x, y), kGreen, 20) ? 0 : 1;

@@ -181,7 +181,7 @@ TEST_F(FrameProc, PaintsRebuildWhenStaleCopyOtherwiseAndNothingWhileMinimized) {
     UpdateWindow(window_);
     EXPECT_EQ(g_rebuilds, 1);
     EXPECT_EQ(record(index_).backgroundStale, 0);
-    EXPECT_NE(record(index_).backgroundDC, nullptr);
+    EXPECT_NE(record(index_).backgroundDC.get(), nullptr);
 
     g_rebuilds = g_copies = 0;
     InvalidateRect(window_, nullptr, FALSE);
@@ -432,8 +432,8 @@ TEST_F(FrameProc, DestroyingOneOfTwoWindowsRenumbersAndReleasesItsObjects) {
     skinned(second);
     HWND label = MakeChild(second, "STATIC", 0, 10, 40, 50, 20);
     PumpMessages();
-    ASSERT_NE(record(1).backgroundDC, nullptr);
-    ASSERT_NE(record(2).backgroundDC, nullptr);
+    ASSERT_NE(record(1).backgroundDC.get(), nullptr);
+    ASSERT_NE(record(2).backgroundDC.get(), nullptr);
     EXPECT_EQ(GetPropInt(second, kPropListIndex), 2);
 
     const int live = LiveGdiObjects();
