@@ -18,8 +18,8 @@ public:
     PaintDC& operator=(const PaintDC&) = delete;
     PaintDC(PaintDC&& other) noexcept
         : window_(std::exchange(other.window_, nullptr)),
-          dc_(std::exchange(other.dc_, nullptr)),
-          paint_(other.paint_) {}
+          paint_(other.paint_),
+          dc_(std::exchange(other.dc_, nullptr)) {}
     PaintDC& operator=(PaintDC&&) = delete;
 
     HDC get() const { return dc_; }
@@ -30,8 +30,10 @@ public:
 
 private:
     HWND window_ = nullptr;
-    HDC dc_ = nullptr;
+    // Before dc_: BeginPaint fills it while dc_ is made, and a later initialiser would
+    // wipe it, leaving EndPaint nothing to give back.
     PAINTSTRUCT paint_ = {};
+    HDC dc_ = nullptr;
 };
 
 // A DC got from GetDC or GetWindowDC, given back with ReleaseDC. A DC handed in by a caller
