@@ -35,7 +35,7 @@ void PrepareHeader(HeaderEntry& entry, HWND control, HWND) {
     entry.fontName = font.name;
     entry.fontStyle = font.style;
     entry.fontSize = font.size;
-    entry.imageList = reinterpret_cast<HIMAGELIST>(SendMessageA(control, HDM_GETIMAGELIST, 0, 0));
+    entry.imageListRef = reinterpret_cast<HIMAGELIST>(SendMessageA(control, HDM_GETIMAGELIST, 0, 0));
 }
 
 const ControlFamily<HeaderEntry> kHeaders = {kHeaderClass, &SkinnedWindow::headerControls, HeaderSkinProc, nullptr,
@@ -50,9 +50,9 @@ bool IsListView(HWND window) { return window && lstrcmpiA(GetWindowClassName(win
 // The list captured at installation, while it is still the one the header uses: once the
 // header has been given another, the captured handle may already be destroyed.
 HIMAGELIST LiveImageList(const HeaderEntry& entry) {
-    if (!entry.imageList) return nullptr;
+    if (!entry.imageListRef) return nullptr;
     const auto current = reinterpret_cast<HIMAGELIST>(SendMessageA(entry.hwnd, HDM_GETIMAGELIST, 0, 0));
-    return current == entry.imageList ? entry.imageList : nullptr;
+    return current == entry.imageListRef ? entry.imageListRef : nullptr;
 }
 
 // A list view hands its own small-icon list to its header and destroys it itself (or
@@ -214,7 +214,7 @@ LRESULT OnPaint(const Header& hd, WPARAM wParam, LPARAM lParam) {
 LRESULT OnNcDestroy(const Header& hd, WPARAM wParam, LPARAM lParam) {
     HIMAGELIST list = LiveImageList(*hd.entry);
     if (list && !BelongsToListView(hd.window, list)) ImageList_Destroy(list);
-    hd.entry->imageList = nullptr;
+    hd.entry->imageListRef = nullptr;
     return PassOn(hd.window, WM_NCDESTROY, wParam, lParam);
 }
 
