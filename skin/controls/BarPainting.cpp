@@ -52,10 +52,10 @@ void FillBarPath(GxGraphics& surface, const GxPath& path, Gdiplus::PointF from, 
 void DrawBarPlate(GxGraphics& surface, int width, int height, bool vertical, int outlineAlpha, int faceCorner) {
     const float w = static_cast<float>(width);
     const float h = static_cast<float>(height);
-    StrokeBarPath(surface, RoundRectBarPath(0, 0, w - 1, h - 1, kPlateCorner), RgbToArgb(0x000000, outlineAlpha, true));
+    StrokeBarPath(surface, RoundRectBarPath(0, 0, w - 1, h - 1, kPlateCorner), Black(outlineAlpha));
     const Gdiplus::PointF end = vertical ? Gdiplus::PointF(w - 1, 0) : Gdiplus::PointF(0, h - 1);
     FillBarPath(surface, RoundRectBarPath(1, 1, w - 2, h - 2, faceCorner), Gdiplus::PointF(0, 0), end,
-                RgbToArgb(0xFFFFFF, kPlateLightAlpha, true), RgbToArgb(0x000000, kPlateDarkAlpha, true));
+                White(kPlateLightAlpha), Black(kPlateDarkAlpha));
 }
 
 }  // namespace skin

@@ -21,18 +21,9 @@ constexpr char kDefaultFontName[] = "宋体";
 constexpr int kDefaultFontSize = 12;
 constexpr LONG kOwnerDrawBits = 0x0B;  // bits 0, 1 and 3: BS_OWNERDRAW
 
-std::string ReadCaption(HWND control) {
-    const int length = GetWindowTextLengthA(control);
-    if (length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(control, &text[0], length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
 // What every new entry gets, whatever its kind.
 void PrepareCommon(ButtonEntry& entry, HWND control) {
-    entry.text = ReadCaption(control);
+    entry.text = ReadWindowText(control);
     entry.toolTip = MakeOwnedObject<ToolTipWindow>();
 }
 
@@ -124,11 +115,7 @@ LRESULT OnSetText(const Button& b, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnPaint(const Button& b, WPARAM wParam, LPARAM lParam) {
     if (!PaintsItself(b.entry->kind)) return PassOn(b.window, WM_PAINT, wParam, lParam);
-    PAINTSTRUCT paint;
-    BeginPaint(b.window, &paint);
-    PaintOwnLook(b.window, b.entry->kind, 0);
-    EndPaint(b.window, &paint);
-    return DefWindowProcA(b.window, WM_PAINT, wParam, lParam);
+    return PaintInsteadOfControl(b.window, wParam, lParam, [&] { PaintOwnLook(b.window, b.entry->kind, 0); });
 }
 
 LRESULT OnEraseBackground(const Button& b, WPARAM wParam) {

@@ -22,7 +22,6 @@ constexpr COLORREF kGlowColour = 0xDDCA22;
 constexpr int kGlowPasses = 2;
 constexpr int kGlowAlpha = 30;
 constexpr int kTintAlpha = 100;
-constexpr Gdiplus::ARGB kTransparentBlack = 0x00000000;
 // What a caption is drawn with when the control's font could not be captured.
 constexpr char kFallbackFontName[] = "宋体";
 constexpr int kFallbackFontSize = 12;
@@ -50,7 +49,7 @@ GxPath EllipsePath(float x, float y, float width, float height) {
 
 void FillWithGradient(GxGraphics& surface, const GxPath& path, PointF from, PointF to, Gdiplus::ARGB start) {
     GxLinearGradientBrush brush;
-    brush.CreateLineBrush(from, to, start, kTransparentBlack);
+    brush.CreateLineBrush(from, to, start, Black(0));
     surface.FillPath(brush, path);
 }
 
@@ -83,22 +82,22 @@ void DrawRadioGlyph(GxGraphics& surface, HWND control, UINT itemState, float lef
     surface.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     const float y1 = (height - 12) / 2 + 1;
 
-    StrokePath(surface, EllipsePath(left + 2, (height - 12) / 2, 12, 12), RgbToArgb(0x000000, 200, true));
+    StrokePath(surface, EllipsePath(left + 2, (height - 12) / 2, 12, 12), Black(200));
 
     GxPath inner = EllipsePath(left + 3, (height - 11) / 2 + 1, 9, 9);
-    StrokePath(surface, inner, RgbToArgb(0xFFFFFF, 255, false));
+    StrokePath(surface, inner, kOpaqueWhite);
     GxSolidBrush white;
-    white.CreateSolidFill(RgbToArgb(0xFFFFFF, 255, false));
+    white.CreateSolidFill(kOpaqueWhite);
     surface.FillPath(white, inner);
-    FillWithGradient(surface, inner, PointF(left + 3, y1), PointF(left + 10, y1 + 10), RgbToArgb(0x000000, 100, true));
+    FillWithGradient(surface, inner, PointF(left + 3, y1), PointF(left + 10, y1 + 10), Black(100));
     if (IsHot(itemState)) DrawHoverHighlight(surface, inner, left, y1);
 
     if (IsChecked(control)) {
         GxPath dot = EllipsePath(left + 5, (height - 12) / 2 + 3, 6, 6);
-        StrokePath(surface, dot, RgbToArgb(0x000000, 200, true));
+        StrokePath(surface, dot, Black(200));
         GxPathGradientBrush shine;
         shine.CreatePathGradientFromPath(dot);
-        shine.SetPathGradientCenterColor(RgbToArgb(0xFFFFFF, 100, true));
+        shine.SetPathGradientCenterColor(White(100));
         Gdiplus::ARGB surround = RgbToArgb(RGB(0, 128, 128), 255, false);
         int count = 1;
         shine.SetPathGradientSurroundColorsWithCount(&surround, &count);

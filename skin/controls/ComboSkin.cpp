@@ -64,15 +64,6 @@ void FinishCombo(ComboEntry&, HWND combo, int, int parentIndex) {
 const ControlFamily<ComboEntry> kCombos = {
     "ComboBox", &SkinnedWindow::comboControls, ComboSkinProc, nullptr, PrepareCombo, FinishCombo};
 
-std::string ReadWindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    if (length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(window, &text[0], length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
-}
-
 // --- painting ---
 
 struct ComboGeometry {
@@ -97,20 +88,13 @@ ComboGeometry MeasureCombo(HWND combo) {
     return g;
 }
 
-void FillBackground(GxGraphics& surface, const ComboGeometry& g) {
-    GxSolidBrush brush;
-    const Gdiplus::ARGB colour =
-        SkinTranslucentEdits ? RgbToArgb(kWhite, SkinVeilAlpha, true) : RgbToArgb(kWhite, 255, false);
-    if (brush.CreateSolidFill(colour)) surface.FillRectangleI(brush, 0, 0, g.width, g.height);
-}
-
 // Magenta is the copy's key colour: these pixels keep what the child window drew.
 void KeepOut(GxGraphics& surface, const RECT& area) {
     if (IsRectEmpty(&area)) return;
     surface.SetClipRect(static_cast<float>(area.left), static_cast<float>(area.top),
                         static_cast<float>(area.right - area.left), static_cast<float>(area.bottom - area.top),
                         Gdiplus::CombineModeReplace);
-    surface.GraphicsClear(RgbToArgb(kKeyColour, 255, false));
+    surface.GraphicsClear(kKeyArgb);
     surface.ResetClip();
 }
 
@@ -130,8 +114,7 @@ void KeepOutChildren(GxGraphics& surface, HWND combo, LONG style) {
 
 void DrawOutline(GxGraphics& surface, const ComboGeometry& g, bool highlighted) {
     GxPen pen;
-    const Gdiplus::ARGB colour =
-        highlighted ? RgbToArgb(SkinThemeColour, kHighlightAlpha, true) : RgbToArgb(kBlack, kFaintAlpha, true);
+    const Gdiplus::ARGB colour = highlighted ? RgbToArgb(SkinThemeColour, kHighlightAlpha, true) : Black(kFaintAlpha);
     if (pen.CreatePen1(colour, 1.0f)) surface.DrawRectangleI(pen, 0, 0, g.width - 1, g.height - 1);
 }
 
@@ -151,15 +134,14 @@ void DrawDropButton(GxGraphics& surface, const ComboGeometry& g, bool hover) {
     AddRoundRectToPath(path, left, 2, static_cast<float>(g.buttonWidth - 1), static_cast<float>(g.buttonHeight - 1),
                        kButtonCorner);
     GxPen edge;
-    const Gdiplus::ARGB edgeColour =
-        hover ? RgbToArgb(SkinThemeColour, kHighlightAlpha, true) : RgbToArgb(kBlack, kFaintAlpha, true);
+    const Gdiplus::ARGB edgeColour = hover ? RgbToArgb(SkinThemeColour, kHighlightAlpha, true) : Black(kFaintAlpha);
     if (edge.CreatePen1(edgeColour, 1.0f)) surface.DrawPath(edge, path);
 
     path.ResetPath();
     AddRoundRectToPath(path, left + 1, 3, static_cast<float>(g.buttonWidth - 2), static_cast<float>(g.buttonHeight - 2),
                        kButtonFaceCorner);
     GxLinearGradientBrush face;
-    const Gdiplus::ARGB top = hover ? RgbToArgb(kWhite, 100, true) : RgbToArgb(SkinThemeColour, 30, true);
+    const Gdiplus::ARGB top = hover ? White(100) : RgbToArgb(SkinThemeColour, 30, true);
     const Gdiplus::ARGB bottom = hover ? RgbToArgb(SkinThemeColour, 150, true) : RgbToArgb(SkinThemeColour, 100, true);
     if (face.CreateLineBrush(Gdiplus::PointF(left + 1, 2),
                              Gdiplus::PointF(left + 1, static_cast<float>(g.buttonHeight)), top, bottom)) {
@@ -227,16 +209,7 @@ LRESULT OnSetText(const Combo& c, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnPaint(const Combo& c, WPARAM wParam, LPARAM lParam) {
-    PAINTSTRUCT paint;
-    BeginPaint(c.window, &paint);
-    Repaint(c);
-    EndPaint(c.window, &paint);
-    return DefWindowProcA(c.window, WM_PAINT, wParam, lParam);
-}
-
-LRESULT OnEraseBackground(WPARAM wParam) {
-    if (HDC dc = reinterpret_cast<HDC>(wParam)) SetBkMode(dc, TRANSPARENT);
-    return 1;
+    return PaintInsteadOfControl(c.window, wParam, lParam, [&] { Repaint(c); });
 }
 
 LRESULT OnNonClientPaint(const Combo& c, LPARAM lParam) {
@@ -314,7 +287,7 @@ LRESULT CALLBACK ComboSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_PAINT:
             return OnPaint(c, wParam, lParam);
         case WM_ERASEBKGND:
-            return OnEraseBackground(wParam);
+            return EraseNothing(wParam);
         case WM_NCPAINT:
             return OnNonClientPaint(c, lParam);
         case WM_COMMAND:
@@ -331,9 +304,8 @@ LRESULT CALLBACK ComboSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 
 void PaintComboBox(int parentIndex, int entryIndex, bool hover, std::optional<bool> focused) {
-    SkinnedWindow* record = GetSkinnedWindow(parentIndex);
-    const ComboEntry* entry = record ? record->comboControls.at(entryIndex) : nullptr;
-    if (!entry || !entry->hwnd || !IsWindow(entry->hwnd)) return;
+    const ComboEntry* entry = FindLiveEntry(parentIndex, entryIndex, &SkinnedWindow::comboControls);
+    if (!entry) return;
     HWND combo = entry->hwnd;
     const bool focus = focused.value_or(entry->focused == 1);
     const ComboGeometry g = MeasureCombo(combo);
@@ -344,7 +316,7 @@ void PaintComboBox(int parentIndex, int entryIndex, bool hover, std::optional<bo
     target.keyed = true;
     target.look = ComboLook(combo, g, hover, focus);
     PaintOffscreen(combo, RECT{0, 0, g.width, g.height}, target, [&](GxGraphics& surface, HDC) {
-        FillBackground(surface, g);
+        FillFieldGround(surface, g.width, g.height);
         KeepOutChildren(surface, combo, g.style);
         DrawOutline(surface, g, hover || focus);
         if (IsDropBit(g.style)) {

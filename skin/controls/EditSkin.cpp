@@ -4,6 +4,7 @@
 #include "graphics/GxPenBrush.h"
 #include "skin/controls/HoverTracking.h"
 #include "skin/controls/OffscreenPaint.h"
+#include "skin/controls/ScrollBars.h"
 #include "skin/controls/Subclassing.h"
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/Colour.h"
@@ -18,28 +19,14 @@ namespace {
 constexpr int kOutlineAlpha = 180;  // theme-colour outlines: focus and hover
 constexpr int kFaintAlpha = 80;     // the resting outline
 constexpr float kHoverPenWidth = 2.0f;
-// Only the bars: the system must not paint its own edge over the skin's ring.
-constexpr WPARAM kPaintNothing = static_cast<WPARAM>(-1);
 
 using Edit = SkinnedControl<EditEntry>;
-
-bool HasStyle(LONG style, LONG bits) { return (style & bits) == bits; }
 
 // Skinned edit text is black unless someone sets another colour later.
 void PrepareEdit(EditEntry&, HWND control, HWND) { SetPropColour(control, kPropTextColour, kBlack); }
 
 const ControlFamily<EditEntry> kEdits = {"Edit", &SkinnedWindow::editControls, EditSkinProc, nullptr, PrepareEdit,
                                          nullptr};
-
-int FloorHalf(int value) { return value >= 0 ? value / 2 : -((-value + 1) / 2); }
-
-bool ScrollBarRect(HWND window, LONG objectId, RECT& rect) {
-    SCROLLBARINFO info = {};
-    info.cbSize = sizeof(info);
-    if (!GetScrollBarInfo(window, objectId, &info)) return false;
-    rect = info.rcScrollBar;
-    return true;
-}
 
 // The window's size and the part of it the system draws (text area and scroll bars);
 // what lies around that part is the border ring.
@@ -54,23 +41,12 @@ struct FrameGeometry {
 };
 
 FrameGeometry MeasureFrame(HWND edit) {
-    RECT client = {};
     RECT window = {};
-    GetClientRect(edit, &client);
     GetWindowRect(edit, &window);
-    const LONG style = GetWindowLongA(edit, GWL_STYLE);
-
     FrameGeometry frame;
     frame.width = window.right - window.left;
     frame.height = window.bottom - window.top;
-    int contentWidth = client.right - client.left;
-    int contentHeight = client.bottom - client.top;
-    RECT bar = {};
-    if (HasStyle(style, WS_VSCROLL) && ScrollBarRect(edit, OBJID_VSCROLL, bar)) contentWidth += bar.right - bar.left;
-    if (HasStyle(style, WS_HSCROLL) && ScrollBarRect(edit, OBJID_HSCROLL, bar)) contentHeight += bar.bottom - bar.top;
-    const int left = FloorHalf(frame.width - contentWidth);
-    const int top = FloorHalf(frame.height - contentHeight);
-    frame.content = RECT{left, top, left + contentWidth, top + contentHeight};
+    frame.content = ScrollAreaRect(edit);
     return frame;
 }
 
@@ -132,14 +108,7 @@ LRESULT OnEraseBackground(HWND window, WPARAM wParam, LPARAM lParam) {
 // lets the system paint the scroll bars and nothing else.
 LRESULT OnNonClientPaint(const Edit& e, LPARAM lParam) {
     RepaintFrame(e);
-    if (HasScrollBar(e.window)) {
-        if (HRGN bars = ScrollBarRegion(e.window)) {
-            const LRESULT result = DefWindowProcA(e.window, WM_NCPAINT, reinterpret_cast<WPARAM>(bars), lParam);
-            DeleteObject(bars);
-            return result;
-        }
-    }
-    return DefWindowProcA(e.window, WM_NCPAINT, kPaintNothing, lParam);
+    return PaintOnlyScrollBars(e.window, lParam);
 }
 
 LRESULT OnKeyDown(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -257,14 +226,7 @@ void PaintEditFrame(HWND edit, bool hover, std::optional<bool> focused) {
         surface.SetClipRect(static_cast<float>(content.left), static_cast<float>(content.top),
                             static_cast<float>(content.right - content.left),
                             static_cast<float>(content.bottom - content.top), Gdiplus::CombineModeXor);
-        if (SkinTranslucentEdits) {
-            GxSolidBrush veil;
-            if (veil.CreateSolidFill(RgbToArgb(kWhite, SkinVeilAlpha, true))) {
-                surface.FillRectangleI(veil, 0, 0, frame.width, frame.height);
-            }
-        } else {
-            surface.GraphicsClear(RgbToArgb(kWhite, 255, false));
-        }
+        FillFieldGround(surface, frame.width, frame.height);
         DrawEditBorder(edit, focus, hover, surface);
     });
 }
@@ -282,8 +244,7 @@ void DrawEditBorder(HWND edit, bool focused, bool hover, GxGraphics& surface) {
         surface.DrawRectangleI(pen, 1, 1, width - 2, height - 2);
         return;
     }
-    const Gdiplus::ARGB colour =
-        focused ? RgbToArgb(SkinThemeColour, kOutlineAlpha, true) : RgbToArgb(kBlack, kFaintAlpha, true);
+    const Gdiplus::ARGB colour = focused ? RgbToArgb(SkinThemeColour, kOutlineAlpha, true) : Black(kFaintAlpha);
     if (!pen.CreatePen1(colour, 1.0f)) return;
     surface.DrawRectangleI(pen, 0, 0, width - 1, height - 1);
 }
@@ -300,47 +261,7 @@ void PaintVeiledBackground(HWND control, HDC dc, bool isClientDC) {
         target.at = POINT{area.left, area.top};
     }
     target.look = "veil";
-    PaintOffscreen(control, area, target, [&](GxGraphics& surface, HDC) {
-        GxSolidBrush veil;
-        if (veil.CreateSolidFill(RgbToArgb(kWhite, SkinVeilAlpha, true))) {
-            surface.FillRectangleI(veil, 0, 0, width, height);
-        }
-    });
-}
-
-bool HasScrollBar(HWND window) {
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
-    return (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
-}
-
-HRGN ScrollBarRegion(HWND window) {
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
-    const bool horizontal = HasStyle(style, WS_HSCROLL);
-    HRGN horizontalBar = nullptr;
-    HRGN verticalBar = nullptr;
-    RECT lower = {};
-    if (horizontal && ScrollBarRect(window, OBJID_HSCROLL, lower)) {
-        horizontalBar = CreateRectRgn(lower.left, lower.top, lower.right, lower.bottom);
-    }
-    RECT side = {};
-    if (HasStyle(style, WS_VSCROLL) && ScrollBarRect(window, OBJID_VSCROLL, side)) {
-        // Reaching down to the lower bar's bottom takes in the square where the two bars
-        // meet, and no further: the bar rectangles may overlap by a pixel, and a bar's
-        // width added to the side bar would then reach into the border ring.
-        if (horizontalBar) {
-            side.bottom = lower.bottom;
-        } else if (horizontal) {
-            side.bottom += side.right - side.left;
-        }
-        verticalBar = CreateRectRgn(side.left, side.top, side.right, side.bottom);
-    }
-    if (!horizontalBar || !verticalBar) return horizontalBar ? horizontalBar : verticalBar;
-
-    HRGN both = CreateRectRgn(0, 0, 0, 0);
-    if (both) CombineRgn(both, horizontalBar, verticalBar, RGN_OR);
-    DeleteObject(horizontalBar);
-    DeleteObject(verticalBar);
-    return both;
+    PaintOffscreen(control, area, target, [&](GxGraphics& surface, HDC) { FillVeil(surface, width, height); });
 }
 
 }  // namespace skin

@@ -37,11 +37,4 @@ void DrawEditBorder(HWND edit, bool focused, bool hover, GxGraphics& surface);
 // client DC when isClientDC is set; otherwise the window DC is used.
 void PaintVeiledBackground(HWND control, HDC dc, bool isClientDC);
 
-// True when the window's style has WS_HSCROLL or WS_VSCROLL.
-bool HasScrollBar(HWND window);
-
-// A new region in screen coordinates covering the window's scroll bars (the corner
-// square between two bars included), which the caller deletes; null when it has none.
-HRGN ScrollBarRegion(HWND window);
-
 }  // namespace skin

@@ -35,16 +35,14 @@ void PrepareHeader(HeaderEntry& entry, HWND control, HWND) {
     entry.fontName = font.name;
     entry.fontStyle = font.style;
     entry.fontSize = font.size;
-    entry.imageList = reinterpret_cast<HIMAGELIST>(SendMessageA(control, HDM_GETIMAGELIST, 0, 0));
+    entry.imageListRef = reinterpret_cast<HIMAGELIST>(SendMessageA(control, HDM_GETIMAGELIST, 0, 0));
 }
 
 const ControlFamily<HeaderEntry> kHeaders = {kHeaderClass, &SkinnedWindow::headerControls, HeaderSkinProc, nullptr,
                                              PrepareHeader};
 
 HeaderEntry* FindEntry(int parentIndex, int entryIndex) {
-    SkinnedWindow* record = GetSkinnedWindow(parentIndex);
-    HeaderEntry* entry = record ? record->headerControls.at(entryIndex) : nullptr;
-    return entry && entry->hwnd && IsWindow(entry->hwnd) ? entry : nullptr;
+    return FindLiveEntry(parentIndex, entryIndex, &SkinnedWindow::headerControls);
 }
 
 bool IsListView(HWND window) { return window && lstrcmpiA(GetWindowClassName(window).c_str(), kListViewClass) == 0; }
@@ -52,9 +50,9 @@ bool IsListView(HWND window) { return window && lstrcmpiA(GetWindowClassName(win
 // The list captured at installation, while it is still the one the header uses: once the
 // header has been given another, the captured handle may already be destroyed.
 HIMAGELIST LiveImageList(const HeaderEntry& entry) {
-    if (!entry.imageList) return nullptr;
+    if (!entry.imageListRef) return nullptr;
     const auto current = reinterpret_cast<HIMAGELIST>(SendMessageA(entry.hwnd, HDM_GETIMAGELIST, 0, 0));
-    return current == entry.imageList ? entry.imageList : nullptr;
+    return current == entry.imageListRef ? entry.imageListRef : nullptr;
 }
 
 // A list view hands its own small-icon list to its header and destroys it itself (or
@@ -144,26 +142,22 @@ void DrawCell(GxGraphics& surface, const CellLook& look) {
     GxPath cell;
     if (cell.CreatePath() && cell.AddPathRectangle(0, 0, static_cast<float>(look.fillW), itemH)) {
         GxSolidBrush veil;
-        const Gdiplus::ARGB white =
-            SkinTranslucentEdits ? RgbToArgb(kWhite, SkinVeilAlpha, true) : RgbToArgb(kWhite, 255, false);
-        if (veil.CreateSolidFill(white)) surface.FillPath(veil, cell);
+        if (veil.CreateSolidFill(FieldGround())) surface.FillPath(veil, cell);
         // A header of plain labels gets a fainter tone than one of clickable buttons.
-        const Gdiplus::ARGB from = look.buttons ? RgbToArgb(kWhite, 80, true) : RgbToArgb(SkinThemeColour, 60, true);
+        const Gdiplus::ARGB from = look.buttons ? White(80) : RgbToArgb(SkinThemeColour, 60, true);
         const Gdiplus::ARGB to = RgbToArgb(SkinThemeColour, look.buttons ? 120 : 10, true);
         GxLinearGradientBrush tone;
         const bool made = tone.CreateLineBrush(PointF(0, 0), PointF(0, itemH), from, to);
         if (made) surface.FillPath(tone, cell);
     }
     if (look.hot) {
-        FillWithGradient(surface, 0, 0, itemW, itemH, RgbToArgb(SkinThemeColour, 60, true),
-                         RgbToArgb(kBlack, 30, true));
+        FillWithGradient(surface, 0, 0, itemW, itemH, RgbToArgb(SkinThemeColour, 60, true), Black(30));
     }
     if (look.pressed) {
-        FillWithGradient(surface, 0, 0, itemW, itemH, RgbToArgb(kBlack, 30, true), RgbToArgb(kWhite, 120, true));
+        FillWithGradient(surface, 0, 0, itemW, itemH, Black(30), White(120));
     }
     GxLinearGradientBrush line;
-    if (line.CreateLineBrush(PointF(itemW - 1, 0), PointF(itemW - 1, itemH), RgbToArgb(kBlack, 60, true),
-                             RgbToArgb(kWhite, 50, true))) {
+    if (line.CreateLineBrush(PointF(itemW - 1, 0), PointF(itemW - 1, itemH), Black(60), White(50))) {
         GxPen separator;
         if (separator.CreatePen2(line, 1.0f)) surface.DrawLine(separator, itemW - 1, 0, itemW - 1, itemH);
     }
@@ -194,7 +188,7 @@ void DrawItemContent(GxGraphics& surface, const HeaderEntry& entry, const Header
     format.CreateStringFormat(0, 0);
     format.SetStringFormatTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
     GxSolidBrush black;
-    black.CreateSolidFill(RgbToArgb(kBlack, 255, false));
+    black.CreateSolidFill(Black(255));
     const Gdiplus::RectF layout(static_cast<float>(x + iconW), 0, layoutW, static_cast<float>(itemH));
     surface.DrawString(item.text, font, layout, &format, black);
 }
@@ -212,23 +206,15 @@ LRESULT OnMove(const Header& hd, WPARAM wParam, LPARAM lParam) {
 
 // The header's own painting is never run.
 LRESULT OnPaint(const Header& hd, WPARAM wParam, LPARAM lParam) {
-    PAINTSTRUCT paint;
-    BeginPaint(hd.window, &paint);
-    PaintHeader(hd.recordIndex, hd.entryIndex);
-    EndPaint(hd.window, &paint);
-    return DefWindowProcA(hd.window, WM_PAINT, wParam, lParam);
+    return PaintInsteadOfControl(hd.window, wParam, lParam, [&] { PaintHeader(hd.recordIndex, hd.entryIndex); });
 }
 
-LRESULT OnEraseBackground(WPARAM wParam) {
-    if (HDC dc = reinterpret_cast<HDC>(wParam)) SetBkMode(dc, TRANSPARENT);
-    return 1;
-}
-
-// The skin took the header's image list over at installation and lets it go with it.
+// A header never destroys its image list itself; the skin lets the one it saw at
+// installation go with the header, unless it is a list view's.
 LRESULT OnNcDestroy(const Header& hd, WPARAM wParam, LPARAM lParam) {
     HIMAGELIST list = LiveImageList(*hd.entry);
     if (list && !BelongsToListView(hd.window, list)) ImageList_Destroy(list);
-    hd.entry->imageList = nullptr;
+    hd.entry->imageListRef = nullptr;
     return PassOn(hd.window, WM_NCDESTROY, wParam, lParam);
 }
 
@@ -297,7 +283,7 @@ LRESULT CALLBACK HeaderSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_PAINT:
             return OnPaint(hd, wParam, lParam);
         case WM_ERASEBKGND:
-            return OnEraseBackground(wParam);
+            return EraseNothing(wParam);
         case WM_NCDESTROY:
             return OnNcDestroy(hd, wParam, lParam);
         case WM_MOUSEMOVE:
@@ -378,21 +364,18 @@ void PaintHeader(int parentIndex, int entryIndex) {
 
 int MeasureTextWidth(const char* text, const char* fontName, int fontSize, int fontStyle) {
     if (!text || !*text || !fontName) return 1;
-    HDC dc = CreateCompatibleDC(nullptr);
+    const gdi::MemoryDC dc(nullptr);
     if (!dc) return 1;
-    int width = 1;
-    {
-        GxGraphics graphics;
-        GxFont font;
-        Gdiplus::RectF bounds;
-        if (graphics.CreateFromHDC(dc) &&
-            font.CreateFontFromName(fontName, static_cast<float>(fontSize), fontStyle, Gdiplus::UnitWorld) &&
-            graphics.MeasureString(text, font, Gdiplus::RectF(0, 0, 0, 0), nullptr, &bounds)) {
-            width = static_cast<int>(std::floor(bounds.Width)) + 1;
-        }
+    // The surface and font go before the DC does.
+    GxGraphics graphics;
+    GxFont font;
+    Gdiplus::RectF bounds;
+    if (graphics.CreateFromHDC(dc.get()) &&
+        font.CreateFontFromName(fontName, static_cast<float>(fontSize), fontStyle, Gdiplus::UnitWorld) &&
+        graphics.MeasureString(text, font, Gdiplus::RectF(0, 0, 0, 0), nullptr, &bounds)) {
+        return static_cast<int>(std::floor(bounds.Width)) + 1;
     }
-    DeleteDC(dc);
-    return width;
+    return 1;
 }
 
 }  // namespace skin

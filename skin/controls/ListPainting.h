@@ -10,10 +10,6 @@
 
 namespace skin {
 
-// The client area plus the scroll bars the control shows, in window coordinates, centred
-// in the window rectangle. Unlike ClientRectInWindow it measures the real bars.
-RECT ListScrollAreaRect(HWND window);
-
 // WS_BORDER, or any of WS_EX_WINDOWEDGE, WS_EX_CLIENTEDGE, WS_EX_DLGMODALFRAME.
 bool HasFrameBorder(HWND window);
 

@@ -1,11 +1,25 @@
 #include "skin/controls/OffscreenPaint.h"
 
-#include "graphics/GxGraphics.h"
 #include "graphics/GdiHandles.h"
+#include "graphics/GxGraphics.h"
+#include "graphics/GxPenBrush.h"
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/FaceCache.h"
 
 namespace skin {
+
+void FillVeil(GxGraphics& surface, int width, int height) {
+    GxSolidBrush veil;
+    if (veil.CreateSolidFill(VeilWhite())) surface.FillRectangleI(veil, 0, 0, width, height);
+}
+
+void FillFieldGround(GxGraphics& surface, int width, int height) {
+    if (SkinTranslucentEdits) {
+        FillVeil(surface, width, height);
+    } else {
+        surface.GraphicsClear(kOpaqueWhite);
+    }
+}
 
 bool PaintOffscreen(HWND window, const RECT& area, const OffscreenTarget& target, const OffscreenDraw& draw) {
     const int width = area.right - area.left;
@@ -21,7 +35,7 @@ bool PaintOffscreen(HWND window, const RECT& area, const OffscreenTarget& target
     if (!dc) return false;
 
     // A caller's DC keeps its clip: the exclusion is undone after the copy.
-    const int saved = target.dc ? SaveDC(dc) : 0;
+    const gdi::SavedState callersState(target.dc);
     if (target.excludeGiven) {
         ExcludeClipRect(dc, target.exclude.left, target.exclude.top, target.exclude.right, target.exclude.bottom);
     }
@@ -46,7 +60,6 @@ bool PaintOffscreen(HWND window, const RECT& area, const OffscreenTarget& target
             painted = true;
         }
     }
-    if (saved) RestoreDC(dc, saved);
     return painted;
 }
 

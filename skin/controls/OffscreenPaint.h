@@ -4,6 +4,7 @@
 // so the window's skin shows through wherever the look draws nothing.
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -12,6 +13,16 @@
 class GxGraphics;
 
 namespace skin {
+
+// The key colour as GDI+ draws it: pixels cleared to it are left out of a keyed copy.
+inline constexpr std::uint32_t kKeyArgb = RgbToArgb(kKeyColour, 255, false);
+
+// The white veil over the whole surface (within its clip), as every veiled look lays it.
+void FillVeil(GxGraphics& surface, int width, int height);
+
+// The ground of an edit-like field over the whole surface (within its clip): the veil
+// while edits are see-through, else opaque white.
+void FillFieldGround(GxGraphics& surface, int width, int height);
 
 struct OffscreenTarget {
     // Copy to the whole-window DC (borders included) rather than the client DC.

@@ -65,8 +65,7 @@ void DrawProgressBar(GxGraphics& surface, bool vertical, int width, int height, 
     DrawBarPlate(surface, width, height, vertical, kPlateOutlineAlpha, kPlateFaceCorner);
     if (bar.filled <= 0) return;
     GxPath shape = RoundRectBarPath(bar.x + 1, bar.y + 1, bar.width - 3, bar.height - 3, kBarCorner);
-    FillBarPath(surface, shape, bar.gradientFrom, bar.gradientTo, RgbToArgb(0xFFFFFF, 90, true),
-                RgbToArgb(SkinThemeColour, 255, true));
+    FillBarPath(surface, shape, bar.gradientFrom, bar.gradientTo, White(90), RgbToArgb(SkinThemeColour, 255, true));
     StrokeBarPath(surface, shape, RgbToArgb(SkinThemeColour, 150, true));
 }
 
@@ -80,16 +79,7 @@ LRESULT OnMove(const Progress& p, WPARAM wParam, LPARAM lParam) {
 // Position changes reach the control's own procedure, which invalidates; the repaint
 // comes here and the control's own painting never runs.
 LRESULT OnPaint(const Progress& p, WPARAM wParam, LPARAM lParam) {
-    PAINTSTRUCT paint;
-    BeginPaint(p.window, &paint);
-    PaintProgressBar(p.recordIndex, p.entryIndex);
-    EndPaint(p.window, &paint);
-    return DefWindowProcA(p.window, WM_PAINT, wParam, lParam);
-}
-
-LRESULT OnEraseBackground(WPARAM wParam) {
-    if (HDC dc = reinterpret_cast<HDC>(wParam)) SetBkMode(dc, TRANSPARENT);
-    return 1;
+    return PaintInsteadOfControl(p.window, wParam, lParam, [&] { PaintProgressBar(p.recordIndex, p.entryIndex); });
 }
 
 LRESULT OnNonClientPaint(const Progress& p) {
@@ -110,7 +100,7 @@ LRESULT CALLBACK ProgressSkinProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_PAINT:
             return OnPaint(p, wParam, lParam);
         case WM_ERASEBKGND:
-            return OnEraseBackground(wParam);
+            return EraseNothing(wParam);
         case WM_NCPAINT:
             return OnNonClientPaint(p);
         default:
@@ -119,9 +109,8 @@ LRESULT CALLBACK ProgressSkinProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 void PaintProgressBar(int parentIndex, int entryIndex) {
-    SkinnedWindow* record = GetSkinnedWindow(parentIndex);
-    const ProgressEntry* entry = record ? record->progressControls.at(entryIndex) : nullptr;
-    if (!entry || !entry->hwnd || !IsWindow(entry->hwnd)) return;
+    const ProgressEntry* entry = FindLiveEntry(parentIndex, entryIndex, &SkinnedWindow::progressControls);
+    if (!entry) return;
     HWND control = entry->hwnd;
     const bool vertical = entry->vertical == 1;
     RECT bounds;

@@ -22,4 +22,13 @@ WNDPROC SubclassControl(HWND control, WNDPROC skinProc, int entryIndex, int pare
     return reinterpret_cast<WNDPROC>(previous);
 }
 
+std::string ReadWindowText(HWND control) {
+    const int length = GetWindowTextLengthA(control);
+    if (length <= 0) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(control, &text[0], length + 1);
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
 }  // namespace skin

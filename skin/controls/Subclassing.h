@@ -25,8 +25,13 @@
 // Families whose controls are not plain children of the parent (a combo box's list or
 // edit field) enumerate with ForEachChildOfClass and register with InstallControl.
 // Hover: HoverTracking.h. Painting over the skin background: OffscreenPaint.h.
+// Controls painted by the skin alone answer WM_PAINT with PaintInsteadOfControl and
+// WM_ERASEBKGND with EraseNothing.
 #include <windows.h>
 
+#include <string>
+
+#include "graphics/GdiHandles.h"
 #include "skin/core/OneBasedList.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
@@ -128,9 +133,40 @@ SkinnedControl<Entry> FindSkinnedControl(HWND window, OneBasedList<Entry> Skinne
     return control;
 }
 
+// The control's window text (empty when it has none), as the families store or draw it.
+std::string ReadWindowText(HWND control);
+
+// The entry at entryIndex of the family list of the record at parentIndex, as a painter
+// called by index finds it: null when either index is stale or its window is gone.
+template <class Entry>
+Entry* FindLiveEntry(int parentIndex, int entryIndex, OneBasedList<Entry> SkinnedWindow::*list) {
+    SkinnedWindow* record = GetSkinnedWindow(parentIndex);
+    Entry* entry = record ? (record->*list).at(entryIndex) : nullptr;
+    return entry && entry->hwnd && IsWindow(entry->hwnd) ? entry : nullptr;
+}
+
 // Hands the message to the procedure in "Hw_hProc", read anew on every message.
 inline LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallPreviousProc(window, message, wParam, lParam);
+}
+
+// WM_PAINT of a control whose look is the skin's alone: the update region is validated
+// around paint(), which draws through a DC of its own, and the default procedure answers.
+// The control's own painting never runs.
+template <class Paint>
+LRESULT PaintInsteadOfControl(HWND window, WPARAM wParam, LPARAM lParam, Paint paint) {
+    {
+        const gdi::PaintDC validated(window);
+        paint();
+    }
+    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+}
+
+// WM_ERASEBKGND of a control that paints its whole look itself: nothing is erased (the
+// look covers it), and text drawn on the DC later keeps what lies under it.
+inline LRESULT EraseNothing(WPARAM wParam) {
+    if (HDC dc = reinterpret_cast<HDC>(wParam)) SetBkMode(dc, TRANSPARENT);
+    return 1;
 }
 
 }  // namespace skin

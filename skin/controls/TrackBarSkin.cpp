@@ -131,7 +131,7 @@ void DrawKnob(GxGraphics& surface, const Axes& axes, const Channel& c, const Tra
 
     GxPath knob = axes.ellipse(along, across, size);
     GxSolidBrush white;
-    if (white.CreateSolidFill(RgbToArgb(kWhite, 255, false))) surface.FillPath(white, knob);
+    if (white.CreateSolidFill(kOpaqueWhite)) surface.FillPath(white, knob);
     const float top = axes.vertical ? along : across;
     const float x = static_cast<float>(state.thumb.left);
     FillBarPath(surface, knob, PointF(x, top), PointF(x, top + c.length), White(0), Black(90));
@@ -174,16 +174,7 @@ LRESULT OnMove(const TrackBar& t, WPARAM wParam, LPARAM lParam) {
 
 // The control's own painting never runs: its look is entirely the skin's.
 LRESULT OnPaint(const TrackBar& t, WPARAM wParam, LPARAM lParam) {
-    PAINTSTRUCT paint;
-    BeginPaint(t.window, &paint);
-    PaintTrackBar(t.recordIndex, t.entryIndex);
-    EndPaint(t.window, &paint);
-    return DefWindowProcA(t.window, WM_PAINT, wParam, lParam);
-}
-
-LRESULT OnEraseBackground(WPARAM wParam) {
-    if (HDC dc = reinterpret_cast<HDC>(wParam)) SetBkMode(dc, TRANSPARENT);
-    return 1;
+    return PaintInsteadOfControl(t.window, wParam, lParam, [&] { PaintTrackBar(t.recordIndex, t.entryIndex); });
 }
 
 LRESULT OnNonClientPaint(const TrackBar& t) {
@@ -226,7 +217,7 @@ LRESULT CALLBACK TrackBarSkinProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_PAINT:
             return OnPaint(t, wParam, lParam);
         case WM_ERASEBKGND:
-            return OnEraseBackground(wParam);
+            return EraseNothing(wParam);
         case WM_NCPAINT:
             return OnNonClientPaint(t);
         case WM_MOUSEMOVE:
@@ -239,9 +230,8 @@ LRESULT CALLBACK TrackBarSkinProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 void PaintTrackBar(int parentIndex, int entryIndex) {
-    SkinnedWindow* record = GetSkinnedWindow(parentIndex);
-    const TrackBarEntry* found = record ? record->trackBarControls.at(entryIndex) : nullptr;
-    if (!found || !found->hwnd || !IsWindow(found->hwnd)) return;
+    const TrackBarEntry* found = FindLiveEntry(parentIndex, entryIndex, &SkinnedWindow::trackBarControls);
+    if (!found) return;
     // A copy: the control is asked for its state below, and the list may be touched meanwhile.
     const TrackBarEntry entry = *found;
     RECT bounds;

@@ -39,9 +39,7 @@ const ControlFamily<UpDownEntry> kUpDowns = {kUpDownClass, &SkinnedWindow::upDow
                                              PrepareUpDown};
 
 UpDownEntry* FindEntry(int parentIndex, int entryIndex) {
-    SkinnedWindow* record = GetSkinnedWindow(parentIndex);
-    UpDownEntry* entry = record ? record->upDownControls.at(entryIndex) : nullptr;
-    return entry && entry->hwnd && IsWindow(entry->hwnd) ? entry : nullptr;
+    return FindLiveEntry(parentIndex, entryIndex, &SkinnedWindow::upDownControls);
 }
 
 SIZE WindowSize(HWND window) {
@@ -69,15 +67,12 @@ struct ButtonLook {
 
 ButtonLook LookOf(bool lit, bool pressed, bool whiterAtRest) {
     if (lit && pressed) {
-        return {RgbToArgb(SkinThemeColour, 200, true), RgbToArgb(SkinThemeColour, 100, true),
-                RgbToArgb(kWhite, 150, true)};
+        return {RgbToArgb(SkinThemeColour, 200, true), RgbToArgb(SkinThemeColour, 100, true), White(150)};
     }
     if (lit) {
-        return {RgbToArgb(SkinThemeColour, 200, true), RgbToArgb(kWhite, 100, true),
-                RgbToArgb(SkinThemeColour, 150, true)};
+        return {RgbToArgb(SkinThemeColour, 200, true), White(100), RgbToArgb(SkinThemeColour, 150, true)};
     }
-    return {RgbToArgb(kBlack, 100, true), RgbToArgb(kWhite, whiterAtRest ? 60 : 20, true),
-            RgbToArgb(SkinThemeColour, 100, true)};
+    return {Black(100), White(whiterAtRest ? 60 : 20), RgbToArgb(SkinThemeColour, 100, true)};
 }
 
 struct Button {
@@ -117,7 +112,7 @@ void DrawUpDown(GxGraphics& surface, int width, int height, bool horizontal, int
     AddRoundRectToPath(path, 0, 0, w - 1, h - 1, kCorner);
     {
         GxSolidBrush plate;
-        if (plate.CreateSolidFill(RgbToArgb(kWhite, kPlateAlpha, true))) surface.FillPath(plate, path);
+        if (plate.CreateSolidFill(White(kPlateAlpha))) surface.FillPath(plate, path);
     }
     path.ResetPath();
 
@@ -155,11 +150,6 @@ LRESULT OnMove(const UpDown& u, WPARAM wParam, LPARAM lParam) {
 LRESULT OnPaint(const UpDown& u, WPARAM wParam, LPARAM lParam) {
     PaintFromEntry(u);
     return DefWindowProcA(u.window, WM_PAINT, wParam, lParam);
-}
-
-LRESULT OnEraseBackground(WPARAM wParam) {
-    if (HDC dc = reinterpret_cast<HDC>(wParam)) SetBkMode(dc, TRANSPARENT);
-    return 1;
 }
 
 // Moves within one half only renew the leave request; a new half repaints like a new control.
@@ -202,7 +192,7 @@ LRESULT CALLBACK UpDownSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_PAINT:
             return OnPaint(u, wParam, lParam);
         case WM_ERASEBKGND:
-            return OnEraseBackground(wParam);
+            return EraseNothing(wParam);
         case WM_NCPAINT:
             return 1;
         case WM_MOUSEMOVE:

@@ -151,7 +151,10 @@ struct HeaderEntry {
     std::string fontName;
     int fontStyle = 0;
     int fontSize = 0;
-    HIMAGELIST imageList = nullptr;
+    // The header's image list as installation found it, only referred to: the header
+    // may be handed another, and this one may then be gone. It goes with the header only
+    // while the header still uses it and no list view holds it (WM_NCDESTROY).
+    HIMAGELIST imageListRef = nullptr;
 };
 
 // A child window subclassed on its own rather than as part of a family.

@@ -6,6 +6,7 @@
 #include "graphics/GxGraphics.h"
 #include "skin/controls/EditComboFixture.h"
 #include "skin/controls/EditSkin.h"
+#include "skin/controls/ScrollBars.h"
 #include "skin/draw/MemoryDCList.h"
 
 using controls_test::SkinnedPopup;
@@ -223,17 +224,16 @@ TEST_F(EditLook, ScrollBarRegionCoversTheBarsAndTheirCornerOnly) {
         AddControl(popup, "Edit", WS_EX_CLIENTEDGE, ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 10, 80, 140, 90, "");
     EXPECT_FALSE(skin::HasScrollBar(plain));
     EXPECT_TRUE(skin::HasScrollBar(sideOnly));
-    EXPECT_EQ(nullptr, skin::ScrollBarRegion(plain));
+    EXPECT_FALSE(skin::ScrollBarRegion(plain));
 
     SCROLLBARINFO bar = {};
     bar.cbSize = sizeof(bar);
     GetScrollBarInfo(sideOnly, OBJID_VSCROLL, &bar);
-    HRGN region = skin::ScrollBarRegion(sideOnly);
-    ASSERT_NE(nullptr, region);
+    gdi::Region region = skin::ScrollBarRegion(sideOnly);
+    ASSERT_TRUE(region);
     RECT box = {};
-    GetRgnBox(region, &box);
+    GetRgnBox(region.get(), &box);
     EXPECT_TRUE(EqualRect(&bar.rcScrollBar, &box));
-    DeleteObject(region);
 
     SCROLLBARINFO side = {};
     SCROLLBARINFO lower = {};
@@ -241,17 +241,16 @@ TEST_F(EditLook, ScrollBarRegionCoversTheBarsAndTheirCornerOnly) {
     GetScrollBarInfo(both, OBJID_VSCROLL, &side);
     GetScrollBarInfo(both, OBJID_HSCROLL, &lower);
     region = skin::ScrollBarRegion(both);
-    ASSERT_NE(nullptr, region);
-    GetRgnBox(region, &box);
+    ASSERT_TRUE(region);
+    GetRgnBox(region.get(), &box);
     EXPECT_EQ(lower.rcScrollBar.left, box.left);
     EXPECT_EQ(side.rcScrollBar.top, box.top);
     EXPECT_EQ(side.rcScrollBar.right, box.right);
     EXPECT_EQ(lower.rcScrollBar.bottom, box.bottom);
     const int cornerX = side.rcScrollBar.left + 3;
-    EXPECT_TRUE(PtInRegion(region, cornerX, lower.rcScrollBar.bottom - 3));                  // the corner square
-    EXPECT_FALSE(PtInRegion(region, cornerX, lower.rcScrollBar.bottom));                     // the ring below it
-    EXPECT_FALSE(PtInRegion(region, lower.rcScrollBar.left + 3, side.rcScrollBar.top + 3));  // the text
-    DeleteObject(region);
+    EXPECT_TRUE(PtInRegion(region.get(), cornerX, lower.rcScrollBar.bottom - 3));                  // the corner square
+    EXPECT_FALSE(PtInRegion(region.get(), cornerX, lower.rcScrollBar.bottom));                     // the ring below it
+    EXPECT_FALSE(PtInRegion(region.get(), lower.rcScrollBar.left + 3, side.rcScrollBar.top + 3));  // the text
 }
 
 }  // namespace

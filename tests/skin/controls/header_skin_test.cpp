@@ -49,8 +49,8 @@ TEST_F(HeaderInstaller, SkinsStandaloneHeadersThenEveryListViewsHeader) {
     }
     EXPECT_EQ(0, entry(1).buttons);
     EXPECT_EQ(1, entry(2).buttons);
-    EXPECT_EQ(nullptr, entry(1).imageList);
-    EXPECT_EQ(images, entry(2).imageList);
+    EXPECT_EQ(nullptr, entry(1).imageListRef);
+    EXPECT_EQ(images, entry(2).imageListRef);
     DestroyWindow(buttons);  // takes the image list with it
 }
 
@@ -147,7 +147,7 @@ TEST_F(HeaderMessages, AListViewsOwnImageListIsLeftToItsOwner) {
     ImageList_SetImageCount(images, 2);
     SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
     install();
-    ASSERT_EQ(images, entry(1).imageList);
+    ASSERT_EQ(images, entry(1).imageListRef);
 
     DestroyWindow(list);
     EXPECT_EQ(2, ImageList_GetImageCount(images));

@@ -11,6 +11,7 @@
 #include "skin/controls/ListFixture.h"
 #include "skin/controls/ListPainting.h"
 #include "skin/controls/ListSkin.h"
+#include "skin/controls/ScrollBars.h"
 #include "skin/core/Properties.h"
 #include "skin/draw/MemoryDCList.h"
 
@@ -153,7 +154,7 @@ TEST_F(ListFrame, BothScrollBarsAndTheirCornerStaySystemDrawn) {
     for (int i = 0; i < 3; ++i) system[i] = WindowPixel(list, probes[i].x, probes[i].y);
 
     skin::InstallListSkin(popup.index(), popup.hwnd());
-    const RECT inner = skin::ListScrollAreaRect(list);
+    const RECT inner = skin::ScrollAreaRect(list);
     EXPECT_EQ(client.right + bar, inner.right - inner.left);
     EXPECT_EQ(client.bottom + GetSystemMetrics(SM_CYHSCROLL), inner.bottom - inner.top);
     FillWindow(list, kMarker);
