@@ -36,8 +36,11 @@ states: build
 bench: build
 	@scripts/with-display-if-needed scripts/wine-run $(BUILD)/mob-bench.exe | tee $(BUILD)/bench.txt
 
+# The endurance runs: the soak program, then the life-cycle test at its full thousand
+# cycles (`make test` runs a short life of the same test).
 soak: build
 	@scripts/with-display-if-needed scripts/wine-run $(BUILD)/test_soak.exe
+	cd $(BUILD) && MOBWRIGHT_LIFECYCLE_CYCLES=1000 ../scripts/with-display-if-needed ../scripts/wine-run ./test_lifecycle.exe --gtest_color=no
 
 clean:
 	rm -rf $(BUILD)

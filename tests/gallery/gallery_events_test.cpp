@@ -6,7 +6,7 @@
 //   MOBWRIGHT_GALLERY_EVENTS=10000 ../scripts/with-display-if-needed ../scripts/wine-run ./test_gallery.exe
 #include <cstdlib>
 
-#include "GalleryFixture.h"
+#include "support/GalleryFixture.h"
 #include "graphics/GxCore.h"
 #include "skin/draw/MemoryDCList.h"
 #include "support/GdiCount.h"

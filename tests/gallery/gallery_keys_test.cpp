@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "GalleryFixture.h"
+#include "support/GalleryFixture.h"
 #include "support/Keys.h"
 
 using gallery_test::GalleryFixture;

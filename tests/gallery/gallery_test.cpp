@@ -1,6 +1,6 @@
 // The control gallery opens as one skinned window whose every control sits in its
 // family's list exactly once, and whose group box is a registered sub-window.
-#include "GalleryFixture.h"
+#include "support/GalleryFixture.h"
 
 #include <string>
 

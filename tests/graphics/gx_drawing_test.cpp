@@ -3,14 +3,14 @@
 #include "graphics/GxPath.h"
 #include "graphics/GxPenBrush.h"
 #include "graphics/GxRegion.h"
-#include "graphics/Canvas.h"
+#include "support/Canvas.h"
 #include "support/GdiplusSession.h"
 
 #include <gtest/gtest.h>
 
 using namespace Gdiplus;
 using gx_test::Canvas;
-using gx_test::Near;
+using gx_test::NearArgb;
 
 namespace {
 
@@ -72,16 +72,16 @@ TEST(GxDrawing, LinearGradientPutsTheFirstColourAtTheFirstPoint) {
     GxLinearGradientBrush gradient;
     ASSERT_TRUE(gradient.CreateLineBrush(PointF(0, 0), PointF(100, 0), kRed, kBlue));
     canvas.graphics.FillRectangle(gradient, 0, 0, 100, 4);
-    EXPECT_TRUE(Near(kRed, canvas.Pixel(0, 1), 8));
-    EXPECT_TRUE(Near(kBlue, canvas.Pixel(99, 1), 8));
+    EXPECT_TRUE(NearArgb(kRed, canvas.Pixel(0, 1), 8));
+    EXPECT_TRUE(NearArgb(kBlue, canvas.Pixel(99, 1), 8));
 
     // A preset blend replaces the two colours: white, black, white.
     const ARGB colours[] = {kWhite, 0xFF000000, kWhite};
     const float positions[] = {0.0f, 0.5f, 1.0f};
     ASSERT_TRUE(gradient.SetLinePresetBlend(colours, positions, 3));
     canvas.graphics.FillRectangle(gradient, 0, 0, 100, 4);
-    EXPECT_TRUE(Near(0xFF000000, canvas.Pixel(50, 1), 8));
-    EXPECT_TRUE(Near(kWhite, canvas.Pixel(0, 1), 8));
+    EXPECT_TRUE(NearArgb(0xFF000000, canvas.Pixel(50, 1), 8));
+    EXPECT_TRUE(NearArgb(kWhite, canvas.Pixel(0, 1), 8));
 }
 
 TEST(GxDrawing, PathGradientTakesCentreAndSurroundColours) {

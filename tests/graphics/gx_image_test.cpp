@@ -1,6 +1,6 @@
 // Pictures: decoding from bytes, encoding as PNG, and the memory streams underneath.
 #include "graphics/GxMemoryStream.h"
-#include "graphics/Canvas.h"
+#include "support/Canvas.h"
 #include "support/GdiplusSession.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "editor/FormLayout.h"
+#include "support/TestWindows.h"
 
 namespace testing_support {
 namespace {
@@ -15,17 +16,7 @@ LRESULT CALLBACK AllControlsProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 const char* RegisteredClass() {
-    static const char* name = [] {
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = AllControlsProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kClassName;
-        RegisterClassA(&wc);
-        return kClassName;
-    }();
+    static const char* name = RegisterTestClass(kClassName, AllControlsProc, COLOR_BTNFACE, CS_DBLCLKS, true);
     return name;
 }
 

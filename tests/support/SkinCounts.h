@@ -4,6 +4,8 @@
 // windows.
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 namespace testing_support {
@@ -27,5 +29,29 @@ std::string Describe(const SkinCounts& counts);
 int CountSkinProperties(bool withColourObjects = true);
 
 SkinCounts CountSkinObjects();
+
+// The counts after a warm-up run of `events` (caches of the system and the graphics
+// library settle) and after a second, longer run: a leak test compares the two.
+struct CountsAround {
+    SkinCounts before;
+    SkinCounts after;
+};
+template <class Events>
+CountsAround CountAround(Events&& events, int warmUp, int repeats) {
+    CountsAround counts;
+    events(warmUp);
+    counts.before = CountSkinObjects();
+    events(repeats);
+    counts.after = CountSkinObjects();
+    return counts;
+}
+
+// The same, expecting the GDI and GDI+ counts to come back exactly.
+template <class Events>
+void ExpectDrawingObjectsFlat(Events&& events, int warmUp, int repeats) {
+    const CountsAround counts = CountAround(events, warmUp, repeats);
+    EXPECT_EQ(counts.before.gdi, counts.after.gdi) << "GDI objects";
+    EXPECT_EQ(counts.before.gx, counts.after.gx) << "GDI+ objects";
+}
 
 }  // namespace testing_support

@@ -1,17 +1,16 @@
 // Hovering and focusing skinned buttons many times leaves no GDI or GDI+ object behind.
 #include <gtest/gtest.h>
 
-#include "graphics/GxCore.h"
 #include "skin/controls/ButtonSkin.h"
-#include "skin/controls/ControlFixture.h"
-#include "support/GdiCount.h"
+#include "support/SkinnedPopup.h"
 #include "support/GdiplusSession.h"
 #include "support/Pump.h"
+#include "support/SkinCounts.h"
 
 namespace {
 
 TEST(ButtonSkinLeaks, TenThousandHoversAndFocusChangesLeaveObjectCountsFlat) {
-    controls_test::SkinnedPopup popup;
+    testing_support::SkinnedPopup popup;
     HWND buttons[] = {
         popup.add("BUTTON", "生成", BS_PUSHBUTTON, 10, 10, 90, 26),
         popup.add("BUTTON", "技能", BS_AUTOCHECKBOX, 10, 50, 120, 20),
@@ -40,17 +39,14 @@ TEST(ButtonSkinLeaks, TenThousandHoversAndFocusChangesLeaveObjectCountsFlat) {
         if (i % 32 == 0) testing_support::PumpMessages();
     };
 
-    for (int i = 0; i < 300; ++i) step(i);
-    testing_support::PumpMessages();
-    const int gdi = testing_support::LiveGdiObjects();
-    const int gx = GxLiveObjects();
-    ASSERT_GT(gdi, 0);
-
-    for (int i = 0; i < 10000; ++i) step(i);
-    testing_support::PumpMessages();
-
-    EXPECT_EQ(gx, GxLiveObjects());
-    EXPECT_NEAR(gdi, testing_support::LiveGdiObjects(), 2);
+    auto steps = [&step](int count) {
+        for (int i = 0; i < count; ++i) step(i);
+        testing_support::PumpMessages();
+    };
+    const auto counts = testing_support::CountAround(steps, 300, 10000);
+    ASSERT_GT(counts.before.gdi, 0);
+    EXPECT_EQ(counts.before.gx, counts.after.gx);
+    EXPECT_NEAR(counts.before.gdi, counts.after.gdi, 2);
 }
 
 }  // namespace

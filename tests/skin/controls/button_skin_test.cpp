@@ -6,18 +6,14 @@
 
 #include <string>
 
-#include "skin/controls/ControlFixture.h"
+#include "support/SkinnedPopup.h"
 #include "skin/core/Properties.h"
-#include "skin/controls/Pixels.h"
+#include "support/Pixels.h"
 #include "support/GdiplusSession.h"
 #include "support/Pump.h"
 
-using controls_test::Near;
-using controls_test::PixelAt;
-using controls_test::Scribble;
-using controls_test::SettingsGuard;
-using controls_test::SkinnedPopup;
 using skin::ButtonEntry;
+using namespace testing_support;
 
 namespace {
 

@@ -7,19 +7,13 @@
 #include "embedded_pictures.h"
 #include "graphics/GxImage.h"
 #include "skin/controls/ButtonSkin.h"
-#include "skin/controls/ControlFixture.h"
-#include "skin/controls/Pixels.h"
+#include "support/SkinnedPopup.h"
+#include "support/Pixels.h"
 #include "skin/core/Properties.h"
 #include "support/GdiplusSession.h"
 #include "support/Pump.h"
 
-using controls_test::CountUnlike;
-using controls_test::Grab;
-using controls_test::Near;
-using controls_test::PixelAt;
-using controls_test::Scribble;
-using controls_test::SettingsGuard;
-using controls_test::SkinnedPopup;
+using namespace testing_support;
 
 namespace {
 

@@ -2,11 +2,9 @@
 // object, GDI+ object or composed background behind.
 #include <gtest/gtest.h>
 
-#include "graphics/GxCore.h"
 #include "skin/controls/ComboSkin.h"
-#include "skin/controls/EditComboFixture.h"
-#include "skin/draw/MemoryDCList.h"
-#include "support/GdiCount.h"
+#include "support/EditComboFixture.h"
+#include "support/SkinCounts.h"
 
 using edit_combo_test::AddControl;
 
@@ -14,7 +12,7 @@ namespace {
 
 TEST(ComboLeaks, TenThousandHoverAndFocusEventsLeaveNothingBehind) {
     edit_combo_test::Settings settings(true);
-    controls_test::SkinnedPopup popup(edit_combo_test::kBackground);
+    testing_support::SkinnedPopup popup(edit_combo_test::kBackground);
     HWND combos[] = {
         AddControl(popup, "ComboBox", 0, CBS_DROPDOWNLIST, 10, 10, 120, 160),
         AddControl(popup, "ComboBox", 0, CBS_DROPDOWN, 10, 50, 120, 160),
@@ -29,43 +27,18 @@ TEST(ComboLeaks, TenThousandHoverAndFocusEventsLeaveNothingBehind) {
 
     // One event per step: a move (the box turns hot), a leave, a focus change, a colour
     // request from the field; queued paints run every few steps.
-    auto step = [&](int i) {
-        HWND combo = combos[(i / 4) % 3];
-        switch (i % 4) {
-            case 0:
-                SendMessageA(combo, WM_MOUSEMOVE, 0, MAKELPARAM(6, 6));
-                break;
-            case 1:
-                SendMessageA(combo, WM_MOUSELEAVE, 0, 0);
-                break;
-            case 2:
-                SetFocus((i / 4) % 2 ? combo : field);
-                break;
-            default: {
-                HDC dc = GetDC(field);
-                SendMessageA(combos[1], WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(field));
-                ReleaseDC(field, dc);
-                testing_support::PumpMessages();
-            }
-        }
-    };
+    auto step = edit_combo_test::HoverLeaveFocusSteps(
+        combos, [field](HWND combo, int i) { SetFocus((i / 4) % 2 ? combo : field); },
+        [&combos, field](HWND) {
+            HDC dc = GetDC(field);
+            SendMessageA(combos[1], WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(field));
+            ReleaseDC(field, dc);
+        });
     // Measured with the focus where no caret is, so that no caret bitmap is counted.
-    auto settle = [&] {
-        SetFocus(popup.hwnd());
-        testing_support::PumpMessages();
-    };
-    for (int i = 0; i < 96; ++i) step(i);
-    settle();
-    const int gdi = testing_support::LiveGdiObjects();
-    const int gx = GxLiveObjects();
-    const int listed = skin::TheMemoryDCList().count();
-
-    for (int i = 0; i < 10000; ++i) step(i);
-    settle();
-
-    EXPECT_EQ(gdi, testing_support::LiveGdiObjects());
-    EXPECT_EQ(gx, GxLiveObjects());
-    EXPECT_EQ(listed, skin::TheMemoryDCList().count());
+    const auto counts = testing_support::CountAround(edit_combo_test::StepsThenFocus(popup, step), 96, 10000);
+    EXPECT_EQ(counts.before.gdi, counts.after.gdi);
+    EXPECT_EQ(counts.before.gx, counts.after.gx);
+    EXPECT_EQ(counts.before.memoryDCs, counts.after.memoryDCs);
 }
 
 }  // namespace

@@ -6,42 +6,24 @@
 #include <string>
 
 #include "skin/controls/ComboSkin.h"
-#include "skin/controls/EditComboFixture.h"
+#include "support/EditComboFixture.h"
 #include "skin/controls/EditSkin.h"
 #include "skin/draw/Geometry.h"
 #include "support/GdiCount.h"
 
-using controls_test::SkinnedPopup;
-using edit_combo_test::AddControl;
-using edit_combo_test::Blend;
-using edit_combo_test::ColourNear;
-using edit_combo_test::kBackground;
-using edit_combo_test::kBlack;
-using edit_combo_test::kKeptColour;
-using edit_combo_test::kTheme;
-using edit_combo_test::kWhite;
-using edit_combo_test::RedrawNow;
-using edit_combo_test::Settings;
-using edit_combo_test::WindowPixel;
-using edit_combo_test::WindowSize;
+using namespace edit_combo_test;
+using testing_support::SkinnedPopup;
 
 namespace {
 
-constexpr int kVeil = 100;
-const COLORREF kVeiled = Blend(kBackground, kWhite, kVeil);
 const COLORREF kFaint = Blend(kVeiled, kBlack, 80);
 const COLORREF kHighlight = Blend(kVeiled, kTheme, 200);
 
 HWND FieldOf(HWND combo) { return FindWindowExA(combo, nullptr, "Edit", nullptr); }
 
 void Fill(HWND window, COLORREF colour) {
-    HDC dc = GetWindowDC(window);
-    HBRUSH brush = CreateSolidBrush(colour);
     const SIZE size = WindowSize(window);
-    RECT all = {0, 0, size.cx, size.cy};
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    ReleaseDC(window, dc);
+    testing_support::Scribble(window, RECT{0, 0, size.cx, size.cy}, colour, true);
 }
 
 // Pixels of the area for which the test holds.
@@ -149,10 +131,10 @@ TEST_F(ComboSkin, TheDropButtonIsSeventeenWideForAListAndEighteenForADropDown) {
         const int buttonWidth = combo == list ? 17 : 18;
         const int left = size.cx - buttonWidth - 2;
         const int middle = size.cy / 2;
-        EXPECT_TRUE(ColourNear(kFaint, WindowPixel(combo, left, middle))) << buttonWidth;
-        EXPECT_FALSE(ColourNear(kFaint, WindowPixel(combo, left - 1, middle))) << buttonWidth;
-        EXPECT_FALSE(ColourNear(kFaint, WindowPixel(combo, left + 1, middle))) << buttonWidth;
-        EXPECT_TRUE(ColourNear(kFaint, WindowPixel(combo, size.cx - 3, middle))) << buttonWidth;  // right edge
+        EXPECT_TRUE(Near(kFaint, WindowPixel(combo, left, middle))) << buttonWidth;
+        EXPECT_FALSE(Near(kFaint, WindowPixel(combo, left - 1, middle))) << buttonWidth;
+        EXPECT_FALSE(Near(kFaint, WindowPixel(combo, left + 1, middle))) << buttonWidth;
+        EXPECT_TRUE(Near(kFaint, WindowPixel(combo, size.cx - 3, middle))) << buttonWidth;  // right edge
     }
 }
 
@@ -169,9 +151,9 @@ TEST_F(ComboSkin, AreasOfChildWindowsAreLeftUntouched) {
 
         HWND field = FieldOf(combo);
         const SIZE fieldSize = WindowSize(field);
-        EXPECT_TRUE(ColourNear(kKeptColour, WindowPixel(field, fieldSize.cx / 2, fieldSize.cy / 2), 0));
-        EXPECT_TRUE(ColourNear(kKeptColour, WindowPixel(field, 0, 0), 0));
-        EXPECT_TRUE(ColourNear(kVeiled, WindowPixel(combo, 1, 1)));  // between outline and field
+        EXPECT_TRUE(Near(kKeptColour, WindowPixel(field, fieldSize.cx / 2, fieldSize.cy / 2), 0));
+        EXPECT_TRUE(Near(kKeptColour, WindowPixel(field, 0, 0), 0));
+        EXPECT_TRUE(Near(kVeiled, WindowPixel(combo, 1, 1)));  // between outline and field
     }
 
     // A simple box's list keeps a 2-pixel band of the box's own background.
@@ -180,10 +162,10 @@ TEST_F(ComboSkin, AreasOfChildWindowsAreLeftUntouched) {
     const RECT area = skin::ChildRectInParentWindow(list);
     const int middle = (area.top + area.bottom) / 2;
     HDC dc = GetWindowDC(simple);
-    EXPECT_TRUE(ColourNear(kKeptColour, GetPixel(dc, area.left + 2, middle), 0));
-    EXPECT_TRUE(ColourNear(kKeptColour, GetPixel(dc, (area.left + area.right) / 2, area.bottom - 3), 0));
-    EXPECT_FALSE(ColourNear(kKeptColour, GetPixel(dc, area.left + 1, middle), 0));
-    EXPECT_FALSE(ColourNear(kKeptColour, GetPixel(dc, (area.left + area.right) / 2, area.bottom - 2), 0));
+    EXPECT_TRUE(Near(kKeptColour, GetPixel(dc, area.left + 2, middle), 0));
+    EXPECT_TRUE(Near(kKeptColour, GetPixel(dc, (area.left + area.right) / 2, area.bottom - 3), 0));
+    EXPECT_FALSE(Near(kKeptColour, GetPixel(dc, area.left + 1, middle), 0));
+    EXPECT_FALSE(Near(kKeptColour, GetPixel(dc, (area.left + area.right) / 2, area.bottom - 2), 0));
     ReleaseDC(simple, dc);
 }
 
@@ -219,31 +201,31 @@ TEST_F(ComboSkin, FocusLightsTheOutlineAndHoverAlsoTheButton) {
     const int middle = size.cy / 2;
     const int buttonLeft = size.cx - 17 - 2;
     const COLORREF restingFace = WindowPixel(list, buttonLeft + 3, size.cy - 5);
-    EXPECT_TRUE(ColourNear(kFaint, WindowPixel(list, 0, middle)));
+    EXPECT_TRUE(Near(kFaint, WindowPixel(list, 0, middle)));
 
     SetFocus(list);
     testing_support::PumpMessages();
-    EXPECT_TRUE(ColourNear(kHighlight, WindowPixel(list, 0, middle)));
-    EXPECT_TRUE(ColourNear(kFaint, WindowPixel(list, buttonLeft, middle)));  // focus leaves the button
+    EXPECT_TRUE(Near(kHighlight, WindowPixel(list, 0, middle)));
+    EXPECT_TRUE(Near(kFaint, WindowPixel(list, buttonLeft, middle)));  // focus leaves the button
 
     RECT window = {};
     GetWindowRect(list, &window);
     SetCursorPos(window.left + 10, window.top + middle);
     SendMessageA(list, WM_MOUSEMOVE, 0, MAKELPARAM(10, middle));
-    EXPECT_TRUE(ColourNear(kHighlight, WindowPixel(list, buttonLeft, middle)));
-    EXPECT_FALSE(ColourNear(restingFace, WindowPixel(list, buttonLeft + 3, size.cy - 5), 10));
+    EXPECT_TRUE(Near(kHighlight, WindowPixel(list, buttonLeft, middle)));
+    EXPECT_FALSE(Near(restingFace, WindowPixel(list, buttonLeft + 3, size.cy - 5), 10));
     EXPECT_EQ(popup.record().hotIndex, entryOf(list));
     EXPECT_EQ(skin::kHotKindCombo, popup.record().hotKind);
 
     SetCursorPos(600, 500);
     SendMessageA(list, WM_MOUSELEAVE, 0, 0);
-    EXPECT_TRUE(ColourNear(kFaint, WindowPixel(list, buttonLeft, middle)));
-    EXPECT_TRUE(ColourNear(restingFace, WindowPixel(list, buttonLeft + 3, size.cy - 5)));
+    EXPECT_TRUE(Near(kFaint, WindowPixel(list, buttonLeft, middle)));
+    EXPECT_TRUE(Near(restingFace, WindowPixel(list, buttonLeft + 3, size.cy - 5)));
     EXPECT_EQ(0, popup.record().hotIndex);
 
     SetFocus(other);
     testing_support::PumpMessages();
-    EXPECT_TRUE(ColourNear(kFaint, WindowPixel(list, 0, middle)));
+    EXPECT_TRUE(Near(kFaint, WindowPixel(list, 0, middle)));
 }
 
 TEST_F(ComboSkin, ADropDownBoxShowsFocusWhileItsFieldHasIt) {
@@ -254,11 +236,11 @@ TEST_F(ComboSkin, ADropDownBoxShowsFocusWhileItsFieldHasIt) {
 
     SetFocus(FieldOf(drop));
     testing_support::PumpMessages();
-    EXPECT_TRUE(ColourNear(kHighlight, WindowPixel(drop, 0, middle)));
+    EXPECT_TRUE(Near(kHighlight, WindowPixel(drop, 0, middle)));
 
     SetFocus(other);
     testing_support::PumpMessages();
-    EXPECT_TRUE(ColourNear(kFaint, WindowPixel(drop, 0, middle)));
+    EXPECT_TRUE(Near(kFaint, WindowPixel(drop, 0, middle)));
 }
 
 TEST_F(ComboSkin, TheBoxAnswersItsOwnFieldsColourRequestsOnly) {

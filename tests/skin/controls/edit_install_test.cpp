@@ -5,15 +5,15 @@
 #include <string>
 
 #include "graphics/GxCore.h"
-#include "skin/controls/EditComboFixture.h"
+#include "support/EditComboFixture.h"
 #include "skin/controls/EditSkin.h"
 #include "skin/draw/ColourAnswers.h"
 #include "support/GdiCount.h"
 
-using controls_test::SkinnedPopup;
 using edit_combo_test::AddControl;
 using edit_combo_test::AnswerColourRequests;
 using edit_combo_test::Settings;
+using testing_support::SkinnedPopup;
 
 namespace {
 

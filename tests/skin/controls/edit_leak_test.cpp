@@ -2,11 +2,9 @@
 // or composed background behind.
 #include <gtest/gtest.h>
 
-#include "graphics/GxCore.h"
-#include "skin/controls/EditComboFixture.h"
+#include "support/EditComboFixture.h"
 #include "skin/controls/EditSkin.h"
-#include "skin/draw/MemoryDCList.h"
-#include "support/GdiCount.h"
+#include "support/SkinCounts.h"
 
 using edit_combo_test::AddControl;
 
@@ -14,7 +12,7 @@ namespace {
 
 TEST(EditLeaks, TenThousandHoverAndFocusEventsLeaveNothingBehind) {
     edit_combo_test::Settings settings(true);
-    controls_test::SkinnedPopup popup(edit_combo_test::kBackground);
+    testing_support::SkinnedPopup popup(edit_combo_test::kBackground);
     edit_combo_test::AnswerColourRequests(popup);
     HWND edits[] = {
         AddControl(popup, "Edit", WS_EX_STATICEDGE, ES_AUTOHSCROLL, 10, 10, 120, 27, "one"),
@@ -26,40 +24,13 @@ TEST(EditLeaks, TenThousandHoverAndFocusEventsLeaveNothingBehind) {
 
     // One event per step: a move (the edit turns hot), a leave, a focus change, a key;
     // queued paints, erasing and colour answers run every few steps.
-    auto step = [&](int i) {
-        HWND edit = edits[(i / 4) % 3];
-        switch (i % 4) {
-            case 0:
-                SendMessageA(edit, WM_MOUSEMOVE, 0, MAKELPARAM(6, 6));
-                break;
-            case 1:
-                SendMessageA(edit, WM_MOUSELEAVE, 0, 0);
-                break;
-            case 2:
-                SetFocus(edit);
-                break;
-            default:
-                SendMessageA(edit, WM_KEYDOWN, VK_RIGHT, 1);
-                testing_support::PumpMessages();
-        }
-    };
+    auto step = edit_combo_test::HoverLeaveFocusSteps(
+        edits, [](HWND edit, int) { SetFocus(edit); }, [](HWND edit) { SendMessageA(edit, WM_KEYDOWN, VK_RIGHT, 1); });
     // Measured with the focus where no caret is, so that no caret bitmap is counted.
-    auto settle = [&] {
-        SetFocus(popup.hwnd());
-        testing_support::PumpMessages();
-    };
-    for (int i = 0; i < 96; ++i) step(i);
-    settle();
-    const int gdi = testing_support::LiveGdiObjects();
-    const int gx = GxLiveObjects();
-    const int listed = skin::TheMemoryDCList().count();
-
-    for (int i = 0; i < 10000; ++i) step(i);
-    settle();
-
-    EXPECT_EQ(gdi, testing_support::LiveGdiObjects());
-    EXPECT_EQ(gx, GxLiveObjects());
-    EXPECT_EQ(listed, skin::TheMemoryDCList().count());
+    const auto counts = testing_support::CountAround(edit_combo_test::StepsThenFocus(popup, step), 96, 10000);
+    EXPECT_EQ(counts.before.gdi, counts.after.gdi);
+    EXPECT_EQ(counts.before.gx, counts.after.gx);
+    EXPECT_EQ(counts.before.memoryDCs, counts.after.memoryDCs);
 }
 
 }  // namespace

@@ -4,30 +4,16 @@
 #include <gtest/gtest.h>
 
 #include "graphics/GxGraphics.h"
-#include "skin/controls/EditComboFixture.h"
+#include "support/EditComboFixture.h"
 #include "skin/controls/EditSkin.h"
 #include "skin/controls/ScrollBars.h"
 #include "skin/draw/MemoryDCList.h"
 
-using controls_test::SkinnedPopup;
-using edit_combo_test::AddControl;
-using edit_combo_test::AnswerColourRequests;
-using edit_combo_test::Blend;
-using edit_combo_test::ColourNear;
-using edit_combo_test::DcCanvas;
-using edit_combo_test::kBackground;
-using edit_combo_test::kBlack;
-using edit_combo_test::kTheme;
-using edit_combo_test::kWhite;
-using edit_combo_test::RedrawNow;
-using edit_combo_test::Settings;
-using edit_combo_test::WindowPixel;
-using edit_combo_test::WindowSize;
+using namespace edit_combo_test;
+using testing_support::SkinnedPopup;
 
 namespace {
 
-constexpr int kVeil = 100;
-const COLORREF kVeiled = Blend(kBackground, kWhite, kVeil);
 const COLORREF kFaintOnWhite = Blend(kWhite, kBlack, 80);
 const COLORREF kThemeOnWhite = Blend(kWhite, kTheme, 180);
 
@@ -63,14 +49,14 @@ TEST_F(EditLook, AnUnfocusedEditHasAFaintBlackOutlineOnAnOpaqueRing) {
     install();
 
     const SIZE size = WindowSize(thin);
-    EXPECT_TRUE(ColourNear(kFaintOnWhite, WindowPixel(thin, 0, 13)));
-    EXPECT_TRUE(ColourNear(kFaintOnWhite, WindowPixel(thin, size.cx - 1, 13)));
-    EXPECT_TRUE(ColourNear(kFaintOnWhite, WindowPixel(thin, 60, 0)));
-    EXPECT_TRUE(ColourNear(kFaintOnWhite, WindowPixel(thin, 60, size.cy - 1)));
+    EXPECT_TRUE(Near(kFaintOnWhite, WindowPixel(thin, 0, 13)));
+    EXPECT_TRUE(Near(kFaintOnWhite, WindowPixel(thin, size.cx - 1, 13)));
+    EXPECT_TRUE(Near(kFaintOnWhite, WindowPixel(thin, 60, 0)));
+    EXPECT_TRUE(Near(kFaintOnWhite, WindowPixel(thin, 60, size.cy - 1)));
     // Inside the outline the ring is white, not the system's sunken edge.
-    EXPECT_TRUE(ColourNear(kFaintOnWhite, WindowPixel(thick, 0, 13)));
-    EXPECT_TRUE(ColourNear(kWhite, WindowPixel(thick, 1, 13)));
-    EXPECT_TRUE(ColourNear(kWhite, WindowPixel(thick, 60, 1)));
+    EXPECT_TRUE(Near(kFaintOnWhite, WindowPixel(thick, 0, 13)));
+    EXPECT_TRUE(Near(kWhite, WindowPixel(thick, 1, 13)));
+    EXPECT_TRUE(Near(kWhite, WindowPixel(thick, 60, 1)));
 }
 
 TEST_F(EditLook, TheOutlineFollowsTheFocus) {
@@ -79,17 +65,17 @@ TEST_F(EditLook, TheOutlineFollowsTheFocus) {
     install();
 
     SetFocus(first);  // no repaint asked for: the skin draws the focused ring itself
-    EXPECT_TRUE(ColourNear(kThemeOnWhite, WindowPixel(first, 0, 13)));
-    EXPECT_TRUE(ColourNear(kFaintOnWhite, WindowPixel(second, 0, 13)));
+    EXPECT_TRUE(Near(kThemeOnWhite, WindowPixel(first, 0, 13)));
+    EXPECT_TRUE(Near(kFaintOnWhite, WindowPixel(second, 0, 13)));
 
     SetFocus(second);
     testing_support::PumpMessages();
-    EXPECT_TRUE(ColourNear(kFaintOnWhite, WindowPixel(first, 0, 13)));
-    EXPECT_TRUE(ColourNear(kThemeOnWhite, WindowPixel(second, 0, 13)));
+    EXPECT_TRUE(Near(kFaintOnWhite, WindowPixel(first, 0, 13)));
+    EXPECT_TRUE(Near(kThemeOnWhite, WindowPixel(second, 0, 13)));
 
     // A later repaint keeps the focused look.
     RedrawNow(second);
-    EXPECT_TRUE(ColourNear(kThemeOnWhite, WindowPixel(second, 0, 13)));
+    EXPECT_TRUE(Near(kThemeOnWhite, WindowPixel(second, 0, 13)));
 }
 
 TEST_F(EditLook, TheOutlinesAreDrawnAsTheComposedImageHoldsThem) {
@@ -105,11 +91,11 @@ TEST_F(EditLook, TheOutlinesAreDrawnAsTheComposedImageHoldsThem) {
         skin::DrawEditBorder(edit, false, true, surface);
     }
     // Two pixels wide, inset by one: the rectangle's edges straddle columns 0 and 1.
-    for (int x : {0, 1, int(size.cx) - 2, int(size.cx) - 1}) EXPECT_TRUE(ColourNear(themed, hot.pixel(x, 13))) << x;
-    for (int y : {0, 1, int(size.cy) - 2, int(size.cy) - 1}) EXPECT_TRUE(ColourNear(themed, hot.pixel(60, y))) << y;
-    EXPECT_TRUE(ColourNear(kBackground, hot.pixel(2, 13)));
-    EXPECT_TRUE(ColourNear(kBackground, hot.pixel(size.cx - 3, 13)));
-    EXPECT_TRUE(ColourNear(kBackground, hot.pixel(60, 2)));
+    for (int x : {0, 1, int(size.cx) - 2, int(size.cx) - 1}) EXPECT_TRUE(Near(themed, hot.pixel(x, 13))) << x;
+    for (int y : {0, 1, int(size.cy) - 2, int(size.cy) - 1}) EXPECT_TRUE(Near(themed, hot.pixel(60, y))) << y;
+    EXPECT_TRUE(Near(kBackground, hot.pixel(2, 13)));
+    EXPECT_TRUE(Near(kBackground, hot.pixel(size.cx - 3, 13)));
+    EXPECT_TRUE(Near(kBackground, hot.pixel(60, 2)));
 
     DcCanvas focused(size.cx, size.cy, kBackground);
     DcCanvas resting(size.cx, size.cy, kBackground);
@@ -121,10 +107,10 @@ TEST_F(EditLook, TheOutlinesAreDrawnAsTheComposedImageHoldsThem) {
         skin::DrawEditBorder(edit, true, false, onFocused);
         skin::DrawEditBorder(edit, false, false, onResting);
     }
-    EXPECT_TRUE(ColourNear(themed, focused.pixel(0, 13)));
-    EXPECT_TRUE(ColourNear(kBackground, focused.pixel(1, 13)));
-    EXPECT_TRUE(ColourNear(Blend(kBackground, kBlack, 80), resting.pixel(0, 13)));
-    EXPECT_TRUE(ColourNear(kBackground, resting.pixel(1, 13)));
+    EXPECT_TRUE(Near(themed, focused.pixel(0, 13)));
+    EXPECT_TRUE(Near(kBackground, focused.pixel(1, 13)));
+    EXPECT_TRUE(Near(Blend(kBackground, kBlack, 80), resting.pixel(0, 13)));
+    EXPECT_TRUE(Near(kBackground, resting.pixel(1, 13)));
 }
 
 TEST_F(EditLook, ThePointerBringsTheHoverOutlineAndLeavingTakesItAway) {
@@ -136,13 +122,13 @@ TEST_F(EditLook, ThePointerBringsTheHoverOutlineAndLeavingTakesItAway) {
 
     SendMessageA(edit, WM_MOUSEMOVE, 0, MAKELPARAM(20, 10));
     // The thin ring shows the hover stroke's outer column.
-    EXPECT_TRUE(ColourNear(kThemeOnWhite, WindowPixel(edit, 0, 13)));
+    EXPECT_TRUE(Near(kThemeOnWhite, WindowPixel(edit, 0, 13)));
     // A repaint while the pointer stays (every key typed asks for one) keeps it.
     RedrawNow(edit);
-    EXPECT_TRUE(ColourNear(kThemeOnWhite, WindowPixel(edit, 0, 13)));
+    EXPECT_TRUE(Near(kThemeOnWhite, WindowPixel(edit, 0, 13)));
 
     SendMessageA(edit, WM_MOUSELEAVE, 0, 0);
-    EXPECT_TRUE(ColourNear(kFaintOnWhite, WindowPixel(edit, 0, 13)));
+    EXPECT_TRUE(Near(kFaintOnWhite, WindowPixel(edit, 0, 13)));
     SetCursorPos(600, 500);
 }
 
@@ -153,9 +139,9 @@ TEST_F(EditLook, TranslucentEditsShowTheVeiledSkinInRingAndClient) {
     HWND edit = addField(10, WS_EX_CLIENTEDGE);
     install();
 
-    EXPECT_TRUE(ColourNear(Blend(kVeiled, kBlack, 80), WindowPixel(edit, 0, 13)));
-    EXPECT_TRUE(ColourNear(kVeiled, WindowPixel(edit, 1, 13)));
-    EXPECT_TRUE(ColourNear(kVeiled, WindowPixel(edit, 60, 13)));  // client, no text there
+    EXPECT_TRUE(Near(Blend(kVeiled, kBlack, 80), WindowPixel(edit, 0, 13)));
+    EXPECT_TRUE(Near(kVeiled, WindowPixel(edit, 1, 13)));
+    EXPECT_TRUE(Near(kVeiled, WindowPixel(edit, 60, 13)));  // client, no text there
 
     // Without a colour answer the erase alone still paints the veiled skin.
     RECT client = {};
@@ -163,7 +149,7 @@ TEST_F(EditLook, TranslucentEditsShowTheVeiledSkinInRingAndClient) {
     HDC dc = GetDC(edit);
     skin::PaintVeiledBackground(edit, dc, true);
     ReleaseDC(edit, dc);
-    EXPECT_TRUE(ColourNear(kVeiled, WindowPixel(edit, 2 + client.right / 2, 13)));
+    EXPECT_TRUE(Near(kVeiled, WindowPixel(edit, 2 + client.right / 2, 13)));
 }
 
 TEST_F(EditLook, AMultiLineEditKeepsSystemScrollBarsInsideTheSkinnedRing) {
@@ -181,26 +167,26 @@ TEST_F(EditLook, AMultiLineEditKeepsSystemScrollBarsInsideTheSkinnedRing) {
     ASSERT_GT(lower.bottom - lower.top, 0);
     const int cornerX = (side.left + side.right) / 2;
     const int cornerY = (lower.top + lower.bottom) / 2;
-    EXPECT_TRUE(ColourNear(GetSysColor(COLOR_BTNFACE), WindowPixel(edit, cornerX, cornerY)));
+    EXPECT_TRUE(Near(GetSysColor(COLOR_BTNFACE), WindowPixel(edit, cornerX, cornerY)));
     // The system's bars take their own colours, not the veiled skin.
-    EXPECT_FALSE(ColourNear(kVeiled, WindowPixel(edit, cornerX, side.top + 2), 20));
-    EXPECT_FALSE(ColourNear(kVeiled, WindowPixel(edit, lower.left + 2, cornerY), 20));
+    EXPECT_FALSE(Near(kVeiled, WindowPixel(edit, cornerX, side.top + 2), 20));
+    EXPECT_FALSE(Near(kVeiled, WindowPixel(edit, lower.left + 2, cornerY), 20));
     // The ring around them, under the corner square too, stays the skin's.
-    EXPECT_TRUE(ColourNear(kVeiled, WindowPixel(edit, cornerX, size.cy - 2)));
-    EXPECT_TRUE(ColourNear(Blend(kVeiled, kBlack, 80), WindowPixel(edit, cornerX, size.cy - 1)));
-    EXPECT_TRUE(ColourNear(kVeiled, WindowPixel(edit, size.cx - 2, cornerY)));
-    EXPECT_TRUE(ColourNear(Blend(kVeiled, kBlack, 80), WindowPixel(edit, size.cx - 1, side.top + 5)));
+    EXPECT_TRUE(Near(kVeiled, WindowPixel(edit, cornerX, size.cy - 2)));
+    EXPECT_TRUE(Near(Blend(kVeiled, kBlack, 80), WindowPixel(edit, cornerX, size.cy - 1)));
+    EXPECT_TRUE(Near(kVeiled, WindowPixel(edit, size.cx - 2, cornerY)));
+    EXPECT_TRUE(Near(Blend(kVeiled, kBlack, 80), WindowPixel(edit, size.cx - 1, side.top + 5)));
 }
 
 TEST_F(EditLook, ABorderlessEditHasNoRingToPaint) {
     HWND output = AddControl(popup, "Edit", 0, ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, 10, 10, 160, 80, "");
     install();
-    EXPECT_TRUE(ColourNear(kWhite, WindowPixel(output, 0, 40)));
-    EXPECT_TRUE(ColourNear(kWhite, WindowPixel(output, 60, 0)));
+    EXPECT_TRUE(Near(kWhite, WindowPixel(output, 0, 40)));
+    EXPECT_TRUE(Near(kWhite, WindowPixel(output, 60, 0)));
     const int listed = skin::TheMemoryDCList().count();
     skin::PaintEditFrame(output, true, true);
     EXPECT_EQ(listed, skin::TheMemoryDCList().count());
-    EXPECT_TRUE(ColourNear(kWhite, WindowPixel(output, 0, 40)));
+    EXPECT_TRUE(Near(kWhite, WindowPixel(output, 0, 40)));
 }
 
 TEST_F(EditLook, NoOutlineForAnEditOutsideEverySkinnedWindow) {
@@ -212,8 +198,8 @@ TEST_F(EditLook, NoOutlineForAnEditOutsideEverySkinnedWindow) {
         ASSERT_TRUE(surface.CreateFromHDC(canvas.dc()));
         skin::DrawEditBorder(loose, true, true, surface);
     }
-    EXPECT_TRUE(ColourNear(kBackground, canvas.pixel(0, 12), 0));
-    EXPECT_TRUE(ColourNear(kBackground, canvas.pixel(1, 12), 0));
+    EXPECT_TRUE(Near(kBackground, canvas.pixel(0, 12), 0));
+    EXPECT_TRUE(Near(kBackground, canvas.pixel(1, 12), 0));
     DestroyWindow(loose);
 }
 

@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "graphics/GxCore.h"
-#include "skin/controls/HeaderFixture.h"
-#include "support/GdiCount.h"
+#include "support/HeaderFixture.h"
+#include "support/SkinCounts.h"
 
 using header_test::Cell;
 using header_test::GradientOver;
@@ -16,10 +15,7 @@ using header_test::kBlackRgb;
 using header_test::kBlueRgb;
 using header_test::kHeaderHeight;
 using header_test::kWhiteRgb;
-using testing_support::Near;
-using testing_support::Rgb;
-using testing_support::Scribble;
-using testing_support::WindowPixel;
+using namespace testing_support;
 
 namespace {
 
@@ -39,7 +35,7 @@ bool IsDark(const Rgb& c) { return c.r < 100 && c.g < 100 && c.b < 130; }
 
 class HeaderPaint : public HeaderTest {
 protected:
-    Rgb at(HWND header, int x, int y) const { return WindowPixel(header, x, y); }
+    Rgb at(HWND header, int x, int y) const { return ToRgb(PixelAt(header, x, y)); }
     void paint(int entryIndex = 1) { skin::PaintHeader(index(), entryIndex); }
     void move(HWND header, int x, WPARAM keys = 0) { SendMessageA(header, WM_MOUSEMOVE, keys, MAKELPARAM(x, 5)); }
     // First column of the item (x from left to right) holding a dark text pixel, -1 for none.
@@ -242,12 +238,7 @@ TEST_F(HeaderPaint, TenThousandEventsLeaveNoObjectBehind) {
         }
         testing_support::PumpMessages();
     };
-    events(200);
-    const int gdi = testing_support::LiveGdiObjects();
-    const int gx = GxLiveObjects();
-    events(10000);
-    EXPECT_EQ(gdi, testing_support::LiveGdiObjects());
-    EXPECT_EQ(gx, GxLiveObjects());
+    testing_support::ExpectDrawingObjectsFlat(events, 200, 10000);
 }
 
 }  // namespace

@@ -7,19 +7,16 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/controls/HeaderFixture.h"
+#include "support/HeaderFixture.h"
 #include "skin/draw/ControlFont.h"
 #include "support/GdiCount.h"
 
 using header_test::HeaderTest;
-using testing_support::Rgb;
-using testing_support::Scribble;
-using testing_support::WindowPixel;
+using namespace testing_support;
 
 namespace {
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
-const Rgb kMagentaRgb{255, 0, 255};
 
 using HeaderInstaller = HeaderTest;
 
@@ -206,7 +203,7 @@ TEST_F(HeaderItems, TextWidthGrowsWithTheTextAndBadInputMeasuresOne) {
 
 using HeaderHover = HeaderTest;
 
-bool Repainted(HWND header) { return !(WindowPixel(header, 20, 12) == kMagentaRgb); }
+bool Repainted(HWND header) { return PixelAt(header, 20, 12) != kMagenta; }
 void ScribbleOver(HWND header) { Scribble(header, RECT{0, 0, 180, header_test::kHeaderHeight}, kMagenta); }
 
 TEST_F(HeaderHover, RepaintsPerItemAndOnEveryMoveOverADivider) {

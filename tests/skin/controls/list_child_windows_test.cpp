@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "skin/draw/ChildClipping.h"
-#include "skin/controls/ListFixture.h"
+#include "support/ListFixture.h"
 
-using controls_test::SkinnedPopup;
 using list_test::AddControl;
+using testing_support::SkinnedPopup;
 
 namespace {
 

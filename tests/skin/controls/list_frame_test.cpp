@@ -8,20 +8,20 @@
 
 #include <cstring>
 
-#include "skin/controls/ListFixture.h"
+#include "support/ListFixture.h"
 #include "skin/controls/ListPainting.h"
 #include "skin/controls/ListSkin.h"
 #include "skin/controls/ScrollBars.h"
 #include "skin/core/Properties.h"
 #include "skin/draw/MemoryDCList.h"
 
-using controls_test::SettingsGuard;
-using controls_test::SkinnedPopup;
 using list_test::AddControl;
-using list_test::ClientPixel;
-using list_test::Over;
+using list_test::Blend;
+using list_test::PixelAt;
 using list_test::RedrawAll;
 using list_test::WindowPixel;
+using testing_support::SettingsGuard;
+using testing_support::SkinnedPopup;
 
 namespace {
 
@@ -31,12 +31,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kMarker = RGB(1, 2, 3);
 
 void FillWindow(HWND window, COLORREF colour) {
-    HDC dc = GetWindowDC(window);
-    RECT all = {0, 0, 4000, 4000};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    ReleaseDC(window, dc);
+    testing_support::Scribble(window, RECT{0, 0, 4000, 4000}, colour, true);
 }
 
 class ListFrame : public testing::Test {
@@ -65,10 +60,10 @@ protected:
 
 TEST_F(ListFrame, OutlineFollowsRestFocusAndHoverOnAnOpaqueRing) {
     HWND list = AddSkinned("ListBox", 0, WS_EX_CLIENTEDGE, 20, 20, 120, 100);
-    const COLORREF theme = Over(kWhite, skin::SkinThemeColour, 200);
+    const COLORREF theme = Blend(kWhite, skin::SkinThemeColour, 200);
     {
         SCOPED_TRACE("rest");
-        ExpectRing(list, Over(kWhite, kBlack, 90), kWhite);
+        ExpectRing(list, Blend(kWhite, kBlack, 90), kWhite);
     }
     SendMessageA(list, WM_SETFOCUS, 0, 0);
     {
@@ -90,7 +85,7 @@ TEST_F(ListFrame, OutlineFollowsRestFocusAndHoverOnAnOpaqueRing) {
     SendMessageA(list, WM_KILLFOCUS, 0, 0);
     {
         SCOPED_TRACE("rest again");
-        ExpectRing(list, Over(kWhite, kBlack, 90), kWhite);
+        ExpectRing(list, Blend(kWhite, kBlack, 90), kWhite);
     }
 }
 
@@ -98,17 +93,17 @@ TEST_F(ListFrame, TranslucentRingVeilsTheSkinAndLeavesTheContentAlone) {
     skin::SkinTranslucentEdits = 1;
     skin::SkinThemeColour = RGB(0, 0, 255);
     HWND list = AddSkinned("ListBox", 0, WS_EX_CLIENTEDGE, 20, 20, 120, 100);
-    const COLORREF veiled = Over(kSkin, kWhite, skin::SkinVeilAlpha);
-    ExpectRing(list, Over(veiled, kBlack, 90), veiled);
+    const COLORREF veiled = Blend(kSkin, kWhite, skin::SkinVeilAlpha);
+    ExpectRing(list, Blend(veiled, kBlack, 90), veiled);
 
     HDC client = GetDC(list);
     SetPixel(client, 0, 0, kMarker);
     SetPixel(client, 50, 50, kMarker);
     ReleaseDC(list, client);
     skin::PaintListFrame(popup.index(), 1, true, false);
-    ExpectRing(list, Over(veiled, skin::SkinThemeColour, 200), Over(veiled, skin::SkinThemeColour, 200));
-    EXPECT_EQ(kMarker, ClientPixel(list, 0, 0));
-    EXPECT_EQ(kMarker, ClientPixel(list, 50, 50));
+    ExpectRing(list, Blend(veiled, skin::SkinThemeColour, 200), Blend(veiled, skin::SkinThemeColour, 200));
+    EXPECT_EQ(kMarker, PixelAt(list, 0, 0));
+    EXPECT_EQ(kMarker, PixelAt(list, 50, 50));
 }
 
 TEST_F(ListFrame, NoFrameWithoutABorderStyleAndComboListsKeepTheSystemBorder) {
@@ -163,7 +158,7 @@ TEST_F(ListFrame, BothScrollBarsAndTheirCornerStaySystemDrawn) {
         SCOPED_TRACE(i);
         EXPECT_EQ(system[i], WindowPixel(list, probes[i].x, probes[i].y));
     }
-    ExpectRing(list, Over(kWhite, kBlack, 90), kWhite);
+    ExpectRing(list, Blend(kWhite, kBlack, 90), kWhite);
 }
 
 // Fills a tree with one item and answers the rectangle of its text.
@@ -185,8 +180,7 @@ RECT AddTreeItem(HWND tree) {
 int PixelsUnlike(HWND window, const RECT& area, COLORREF colour) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x)
-            count += list_test::Near(colour, ClientPixel(window, x, y)) ? 0 : 1;
+        for (int x = area.left; x < area.right; ++x) count += list_test::Near(colour, PixelAt(window, x, y)) ? 0 : 1;
     }
     return count;
 }
@@ -196,14 +190,14 @@ TEST_F(ListFrame, ATreeItemDrawnInMagentaIsSeeThrough) {
     HWND tree = AddSkinned("SysTreeView32", 0, WS_EX_CLIENTEDGE, 20, 20, 160, 120);
     const RECT text = AddTreeItem(tree);
     ASSERT_GT(text.right - text.left, 10);
-    const COLORREF veiled = Over(kSkin, kWhite, skin::SkinVeilAlpha);
+    const COLORREF veiled = Blend(kSkin, kWhite, skin::SkinVeilAlpha);
 
     SendMessageA(tree, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(kBlack));
     RedrawAll(tree);
     EXPECT_GT(PixelsUnlike(tree, text, veiled), 10);  // the probe sees text when there is some
     // Below the item the tree paints nothing of its own: the veiled skin shows.
-    EXPECT_COLOUR_NEAR(veiled, ClientPixel(tree, 80, 100));
-    EXPECT_COLOUR_NEAR(veiled, ClientPixel(tree, text.right + 20, text.top + 2));
+    EXPECT_COLOUR_NEAR(veiled, PixelAt(tree, 80, 100));
+    EXPECT_COLOUR_NEAR(veiled, PixelAt(tree, text.right + 20, text.top + 2));
 
     SendMessageA(tree, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(RGB(255, 0, 255)));
     RedrawAll(tree);
@@ -213,7 +207,7 @@ TEST_F(ListFrame, ATreeItemDrawnInMagentaIsSeeThrough) {
 
 TEST_F(ListFrame, ListViewItemsLieOnTheVeiledSkinOnlyWhenTranslucent) {
     HWND plain = AddSkinned("SysListView32", LVS_LIST, WS_EX_CLIENTEDGE, 20, 20, 140, 100);
-    EXPECT_COLOUR_NEAR(kWhite, ClientPixel(plain, 100, 80));
+    EXPECT_COLOUR_NEAR(kWhite, PixelAt(plain, 100, 80));
 
     skin::SkinTranslucentEdits = 1;
     HWND view = AddSkinned("SysListView32", LVS_LIST, WS_EX_CLIENTEDGE, 170, 20, 140, 100);
@@ -223,7 +217,7 @@ TEST_F(ListFrame, ListViewItemsLieOnTheVeiledSkinOnlyWhenTranslucent) {
     item.pszText = text;
     SendMessageA(view, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     RedrawAll(view);
-    EXPECT_COLOUR_NEAR(Over(kSkin, kWhite, skin::SkinVeilAlpha), ClientPixel(view, 100, 80));
+    EXPECT_COLOUR_NEAR(Blend(kSkin, kWhite, skin::SkinVeilAlpha), PixelAt(view, 100, 80));
 }
 
 }  // namespace

@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/controls/ListFixture.h"
+#include "support/ListFixture.h"
 #include "skin/controls/ListSkin.h"
 #include "skin/core/Properties.h"
 
-using controls_test::SettingsGuard;
-using controls_test::SkinnedPopup;
 using list_test::AddControl;
+using testing_support::SettingsGuard;
+using testing_support::SkinnedPopup;
 
 namespace {
 

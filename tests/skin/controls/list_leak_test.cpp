@@ -5,28 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include "graphics/GxCore.h"
-#include "skin/controls/ListFixture.h"
+#include "support/ListFixture.h"
 #include "skin/controls/ListSkin.h"
-#include "skin/draw/MemoryDCList.h"
-#include "support/GdiCount.h"
+#include "support/SkinCounts.h"
 
-using controls_test::SettingsGuard;
-using controls_test::SkinnedPopup;
 using list_test::AddControl;
+using testing_support::SettingsGuard;
+using testing_support::SkinnedPopup;
 
 namespace {
 
 constexpr int kEvents = 10000;
 constexpr int kWarmUp = 200;
-
-struct Counts {
-    int gdi;
-    int gx;
-    int memoryDCs;
-};
-
-Counts Now() { return Counts{testing_support::LiveGdiObjects(), GxLiveObjects(), skin::TheMemoryDCList().count()}; }
 
 TEST(ListLeaks, ManyEventsLeaveTheObjectCountsFlat) {
     SettingsGuard settings;
@@ -69,16 +59,15 @@ TEST(ListLeaks, ManyEventsLeaveTheObjectCountsFlat) {
         UpdateWindow(control);
     };
 
-    for (int i = 0; i < kWarmUp; ++i) event(i);
-    testing_support::PumpMessages();
-    const Counts before = Now();
-    for (int i = 0; i < kEvents; ++i) event(i);
-    testing_support::PumpMessages();
-    const Counts after = Now();
+    auto events = [&event](int count) {
+        for (int i = 0; i < count; ++i) event(i);
+        testing_support::PumpMessages();
+    };
+    const auto counts = testing_support::CountAround(events, kWarmUp, kEvents);
 
-    EXPECT_EQ(before.gdi, after.gdi);
-    EXPECT_EQ(before.gx, after.gx);
-    EXPECT_EQ(0, after.memoryDCs);
+    EXPECT_EQ(counts.before.gdi, counts.after.gdi);
+    EXPECT_EQ(counts.before.gx, counts.after.gx);
+    EXPECT_EQ(0, counts.after.memoryDCs);
 }
 
 }  // namespace

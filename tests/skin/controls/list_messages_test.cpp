@@ -8,47 +8,26 @@
 #include <map>
 #include <vector>
 
-#include "skin/controls/ListFixture.h"
+#include "support/ListFixture.h"
+#include "support/MessageSpy.h"
 #include "skin/controls/ListSkin.h"
 #include "skin/core/Properties.h"
 #include "skin/draw/MemoryDCList.h"
 
-using controls_test::SettingsGuard;
-using controls_test::SkinnedPopup;
 using list_test::AddControl;
 using list_test::WindowPixel;
+using testing_support::SettingsGuard;
+using testing_support::SkinnedPopup;
 
 namespace {
 
 constexpr COLORREF kMarker = RGB(1, 2, 3);
 
 // Stands between the skin and the control's own procedure and notes what gets through.
-struct Seen {
-    UINT message;
-    WPARAM wParam;
-    DWORD dcType;  // object type of wParam while a WM_PAINT is handled
-};
-struct Spy {
-    std::map<HWND, WNDPROC> real;
-    std::vector<Seen> seen;
-    int count(UINT message) const {
-        int n = 0;
-        for (const auto& m : seen) n += m.message == message ? 1 : 0;
-        return n;
-    }
-};
-Spy g_spy;
+using Seen = testing_support::SpiedMessage;
+testing_support::MessageSpy g_spy;
 
-LRESULT CALLBACK SpyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const DWORD dcType = message == WM_PAINT && wParam ? GetObjectType(reinterpret_cast<HGDIOBJ>(wParam)) : 0;
-    g_spy.seen.push_back(Seen{message, wParam, dcType});
-    return CallWindowProcA(g_spy.real[window], window, message, wParam, lParam);
-}
-
-void Watch(HWND window) {
-    g_spy.real[window] = skin::GetPropHandle<WNDPROC>(window, skin::kPropPreviousProc);
-    skin::SetPropHandle(window, skin::kPropPreviousProc, &SpyProc);
-}
+void Watch(HWND window) { g_spy.watch(window); }
 
 bool HasUpdateRegion(HWND window) {
     RECT r = {};
@@ -56,23 +35,16 @@ bool HasUpdateRegion(HWND window) {
 }
 
 // Paints the ring's left band in a marker colour, so a later frame repaint shows.
-void Scribble(HWND window) {
-    HDC dc = GetWindowDC(window);
-    RECT band = {0, 0, 2, 60};
-    HBRUSH brush = CreateSolidBrush(kMarker);
-    FillRect(dc, &band, brush);
-    DeleteObject(brush);
-    ReleaseDC(window, dc);
-}
+void Scribble(HWND window) { testing_support::Scribble(window, RECT{0, 0, 2, 60}, kMarker, true); }
 
 bool FrameRepainted(HWND window) { return WindowPixel(window, 0, 30) != kMarker; }
 
 class ListMessages : public testing::Test {
 protected:
-    void SetUp() override { g_spy = Spy(); }
+    void SetUp() override { g_spy.reset(); }
     void TearDown() override {
         testing_support::PumpMessages();
-        g_spy = Spy();
+        g_spy.reset();
     }
     HWND AddSkinned(const char* className, DWORD style, int x, int y) {
         HWND control = AddControl(popup, className, style, WS_EX_CLIENTEDGE, x, y, 100, 80);
@@ -138,11 +110,11 @@ TEST_F(ListMessages, TranslucentContentIsPaintedIntoAMemoryPicture) {
     HWND view = AddSkinned("SysListView32", LVS_REPORT, 120, 10);
     HWND ip = AddSkinned("SysIPAddress32", 0, 10, 100);
     for (HWND control : {tree, view, ip}) {
-        g_spy.seen.clear();
+        g_spy.clear();
         InvalidateRect(control, nullptr, TRUE);
         UpdateWindow(control);
         ASSERT_EQ(1, g_spy.count(WM_PAINT));
-        const Seen& paint = g_spy.seen.front();
+        const Seen& paint = g_spy.seen().front();
         if (control == ip) {
             EXPECT_EQ(0u, paint.wParam);  // fields without items paint themselves as usual
         } else {
@@ -154,11 +126,11 @@ TEST_F(ListMessages, TranslucentContentIsPaintedIntoAMemoryPicture) {
     EXPECT_EQ(0, skin::TheMemoryDCList().count());
 
     skin::SkinTranslucentEdits = 0;
-    g_spy.seen.clear();
+    g_spy.clear();
     InvalidateRect(tree, nullptr, TRUE);
     UpdateWindow(tree);
     ASSERT_EQ(1, g_spy.count(WM_PAINT));
-    EXPECT_EQ(0u, g_spy.seen.front().wParam);
+    EXPECT_EQ(0u, g_spy.seen().front().wParam);
 }
 
 TEST_F(ListMessages, FocusAndKeysKeepTheirFlags) {
@@ -191,12 +163,12 @@ TEST_F(ListMessages, ArrowKeysTickARepaintWithoutErasingWhileHeld) {
 
     SendMessageA(view, WM_KEYDOWN, VK_DOWN, 0);
     ValidateRect(view, nullptr);
-    g_spy.seen.clear();
+    g_spy.clear();
     testing_support::PumpMessages();  // the posted tick arrives behind the key, then a paint
     EXPECT_EQ(1, g_spy.count(skin::kListArrowKeyTick));
     bool paintedAfterTick = false;
     bool tickSeen = false;
-    for (const Seen& m : g_spy.seen) {
+    for (const Seen& m : g_spy.seen()) {
         tickSeen = tickSeen || m.message == skin::kListArrowKeyTick;
         paintedAfterTick = paintedAfterTick || (tickSeen && m.message == WM_PAINT);
     }
@@ -210,7 +182,7 @@ TEST_F(ListMessages, ArrowKeysTickARepaintWithoutErasingWhileHeld) {
     RECT client = {};
     GetClientRect(view, &client);
     EXPECT_TRUE(EqualRect(&client, &pending));
-    g_spy.seen.clear();
+    g_spy.clear();
     UpdateWindow(view);
     EXPECT_EQ(0, g_spy.count(WM_ERASEBKGND));  // nothing asked for an erase
 
@@ -219,7 +191,7 @@ TEST_F(ListMessages, ArrowKeysTickARepaintWithoutErasingWhileHeld) {
     EXPECT_FALSE(HasUpdateRegion(view));
 
     skin::SkinTranslucentEdits = 0;
-    g_spy.seen.clear();
+    g_spy.clear();
     SendMessageA(view, WM_KEYDOWN, VK_UP, 0);
     SendMessageA(view, skin::kListArrowKeyTick, 0, 0);
     UpdateWindow(view);

@@ -5,16 +5,16 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/controls/ListFixture.h"
+#include "support/ListFixture.h"
 #include "skin/controls/ListSkin.h"
 #include "skin/controls/ScrollBars.h"
 
-using controls_test::SettingsGuard;
-using controls_test::SkinnedPopup;
 using list_test::AddControl;
-using list_test::Over;
+using list_test::Blend;
 using list_test::RedrawAll;
 using list_test::WindowPixel;
+using testing_support::SettingsGuard;
+using testing_support::SkinnedPopup;
 
 namespace {
 
@@ -88,7 +88,7 @@ TEST_F(ListScrollBars, TheRingBelowTheirCornerStaysTheSkins) {
         for (int x = side.rcScrollBar.left - window.left; x < side.rcScrollBar.right - window.left; ++x) {
             SCOPED_TRACE(x);
             EXPECT_COLOUR_NEAR(kWhite, WindowPixel(list, x, inner.bottom));
-            EXPECT_COLOUR_NEAR(Over(kWhite, kBlack, 90), WindowPixel(list, x, height - 1));
+            EXPECT_COLOUR_NEAR(Blend(kWhite, kBlack, 90), WindowPixel(list, x, height - 1));
         }
     }
 }

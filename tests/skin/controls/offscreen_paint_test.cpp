@@ -5,18 +5,15 @@
 
 #include "graphics/GxGraphics.h"
 #include "graphics/GxPenBrush.h"
-#include "skin/controls/ControlFixture.h"
-#include "skin/controls/Pixels.h"
+#include "support/SkinnedPopup.h"
+#include "support/Pixels.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/FaceCache.h"
 #include "skin/draw/MemoryDCList.h"
 #include "support/GdiCount.h"
 #include "support/GdiplusSession.h"
 
-using controls_test::Near;
-using controls_test::PixelAt;
-using controls_test::Scribble;
-using controls_test::SkinnedPopup;
+using namespace testing_support;
 
 namespace {
 
@@ -52,11 +49,7 @@ TEST(PaintOffscreen, KeyedCopyToTheWholeWindowLeavesMagentaAndTheExcludedPartAlo
     RECT window;
     GetWindowRect(child, &window);
     const RECT area = {0, 0, window.right - window.left, window.bottom - window.top};
-    HDC dc = GetWindowDC(child);
-    HBRUSH brush = CreateSolidBrush(kUntouched);
-    ::FillRect(dc, &area, brush);
-    DeleteObject(brush);
-    ReleaseDC(child, dc);
+    Scribble(child, area, kUntouched, true);
 
     skin::OffscreenTarget target;
     target.wholeWindow = true;
@@ -68,12 +61,7 @@ TEST(PaintOffscreen, KeyedCopyToTheWholeWindowLeavesMagentaAndTheExcludedPartAlo
         FillRect(surface, RGB(0, 0, 255), 0, 0, 40, 2);  // a band across the top
     });
 
-    auto windowPixel = [child](int x, int y) {
-        HDC whole = GetWindowDC(child);
-        const COLORREF colour = GetPixel(whole, x, y);
-        ReleaseDC(child, whole);
-        return colour;
-    };
+    auto windowPixel = [child](int x, int y) { return testing_support::WindowPixel(child, x, y); };
     EXPECT_TRUE(Near(RGB(0, 0, 255), windowPixel(5, 0), 2));
     EXPECT_TRUE(Near(kUntouched, windowPixel(25, 0), 2));  // excluded
     EXPECT_TRUE(Near(kUntouched, windowPixel(5, 10), 2));  // magenta: not copied
@@ -145,7 +133,7 @@ TEST(PaintOffscreen, AKeptLookIsCopiedAgainWithoutDrawingAndTakesNoGdiObject) {
 }
 
 TEST(PaintOffscreen, KeptLooksGoWhenTheBackgroundTheControlTheVeilOrTheThemeChange) {
-    controls_test::SettingsGuard settings;
+    testing_support::SettingsGuard settings;
     SkinnedPopup popup{kBackground};
     HWND child = popup.add("STATIC", "", 0, 30, 30, 40, 20);
     RECT client;

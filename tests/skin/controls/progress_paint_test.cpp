@@ -6,18 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include "graphics/GxCore.h"
-#include "skin/controls/BarsFixture.h"
-#include "skin/controls/ControlFixture.h"
+#include "support/BarsFixture.h"
+#include "support/SkinnedPopup.h"
 #include "skin/controls/ProgressSkin.h"
-#include "support/GdiCount.h"
 #include "support/Pump.h"
+#include "support/SkinCounts.h"
 
 using bars_test::Blueness;
-using controls_test::Near;
-using controls_test::PixelAt;
-using controls_test::SettingsGuard;
-using controls_test::SkinnedPopup;
+using namespace testing_support;
 
 namespace {
 
@@ -113,12 +109,7 @@ TEST_F(ProgressPaint, PositionChangesLeaveNoObjectsBehind) {
             UpdateWindow(bar);
         }
     };
-    events(200);
-    const int gdi = testing_support::LiveGdiObjects();
-    const auto gx = GxLiveObjects();
-    events(10000);
-    EXPECT_EQ(gdi, testing_support::LiveGdiObjects());
-    EXPECT_EQ(gx, GxLiveObjects());
+    testing_support::ExpectDrawingObjectsFlat(events, 200, 10000);
 }
 
 }  // namespace

@@ -5,14 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/controls/BarsFixture.h"
-#include "skin/controls/ControlFixture.h"
+#include "support/BarsFixture.h"
+#include "support/SkinnedPopup.h"
 #include "skin/controls/ProgressSkin.h"
 #include "support/Pump.h"
 
-using bars_test::ChainSpy;
-using controls_test::SettingsGuard;
-using controls_test::SkinnedPopup;
+using namespace testing_support;
 
 namespace {
 
@@ -62,14 +60,9 @@ TEST_F(ProgressSkin, PaintMessagesNeverReachTheControlWhilePositionChangesDo) {
     HWND bar = popup.add("msctls_progress32", "", 0, 10, 10, 200, 20);
     skin::InstallProgressSkin(popup.index(), popup.hwnd());
     testing_support::PumpMessages();
-    ChainSpy spy(bar);
+    MessageSpy spy(bar);
 
-    HDC dc = GetDC(bar);
-    SetBkMode(dc, OPAQUE);
-    EXPECT_EQ(1, SendMessageA(bar, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0));
-    EXPECT_EQ(TRANSPARENT, GetBkMode(dc));
-    ReleaseDC(bar, dc);
-    EXPECT_EQ(1, SendMessageA(bar, WM_ERASEBKGND, 0, 0));
+    ExpectErasingAnswered(bar);
     EXPECT_EQ(1, SendMessageA(bar, WM_NCPAINT, 1, 0));
 
     SendMessageA(bar, PBM_SETPOS, 40, 0);
@@ -95,15 +88,15 @@ TEST_F(ProgressSkin, StaleLookupsPassOnAndPaintNothing) {
     SendMessageA(bar, PBM_SETPOS, 30, 0);  // handled by the control's own procedure
     EXPECT_EQ(30, SendMessageA(bar, PBM_GETPOS, 0, 0));
     UpdateWindow(bar);
-    controls_test::Scribble(bar, kMarker);
+    testing_support::Scribble(bar, kMarker);
     skin::PaintProgressBar(popup.index() + 4, 1);
     skin::PaintProgressBar(popup.index(), 2);
     skin::PaintProgressBar(popup.index(), 0);
-    EXPECT_EQ(kMarker, controls_test::PixelAt(bar, 100, 10));
+    EXPECT_EQ(kMarker, testing_support::PixelAt(bar, 100, 10));
 
     skin::SetPropInt(bar, skin::kPropOwnerIndex, popup.index());
     skin::PaintProgressBar(popup.index(), 1);
-    EXPECT_NE(kMarker, controls_test::PixelAt(bar, 100, 10));
+    EXPECT_NE(kMarker, testing_support::PixelAt(bar, 100, 10));
 }
 
 }  // namespace

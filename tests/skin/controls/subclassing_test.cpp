@@ -7,16 +7,16 @@
 
 #include <vector>
 
-#include "skin/controls/ControlFixture.h"
+#include "support/SkinnedPopup.h"
 #include "support/Pump.h"
 
-using controls_test::SettingsGuard;
-using controls_test::SkinnedPopup;
 using skin::ButtonEntry;
 using skin::ControlFamily;
 using skin::EditEntry;
 using skin::FindSkinnedControl;
 using skin::SkinnedWindow;
+using testing_support::SettingsGuard;
+using testing_support::SkinnedPopup;
 
 namespace {
 

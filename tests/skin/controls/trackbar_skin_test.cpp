@@ -5,17 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/controls/BarsFixture.h"
-#include "skin/controls/ControlFixture.h"
+#include "support/BarsFixture.h"
+#include "support/SkinnedPopup.h"
 #include "skin/controls/TrackBarSkin.h"
 #include "support/Pump.h"
 
-using bars_test::ChainSpy;
-using controls_test::PixelAt;
-using controls_test::Scribble;
-using controls_test::SettingsGuard;
-using controls_test::SkinnedPopup;
 using skin::TrackBarEntry;
+using namespace testing_support;
 
 namespace {
 
@@ -93,14 +89,9 @@ TEST_F(TrackBarSkin, PaintMessagesNeverReachTheControlWhileEverythingElseDoes) {
     HWND bar = addTrackBar(TBS_ENABLESELRANGE, 10, 10);
     skin::InstallTrackBarSkin(popup.index(), popup.hwnd());
     testing_support::PumpMessages();
-    ChainSpy spy(bar);
+    MessageSpy spy(bar);
 
-    HDC dc = GetDC(bar);
-    SetBkMode(dc, OPAQUE);
-    EXPECT_EQ(1, SendMessageA(bar, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0));
-    EXPECT_EQ(TRANSPARENT, GetBkMode(dc));
-    ReleaseDC(bar, dc);
-    EXPECT_EQ(1, SendMessageA(bar, WM_ERASEBKGND, 0, 0));  // no DC: still answered
+    ExpectErasingAnswered(bar);
     EXPECT_EQ(1, SendMessageA(bar, WM_NCPAINT, 1, 0));
     RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
     EXPECT_EQ(0, spy.count(WM_PAINT));

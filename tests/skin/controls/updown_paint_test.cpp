@@ -4,13 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "graphics/GxCore.h"
-#include "skin/controls/UpDownFixture.h"
-#include "support/GdiCount.h"
+#include "support/UpDownFixture.h"
+#include "support/SkinCounts.h"
 
-using testing_support::Near;
-using testing_support::Rgb;
-using testing_support::WindowPixel;
+using namespace testing_support;
 using updown_test::GradientOver;
 using updown_test::kBlueRgb;
 using updown_test::kWhiteRgb;
@@ -31,7 +28,7 @@ protected:
         horizontal_ = addUpDown(UDS_HORZ, 60, 10, 40, 20);
         skin::InstallUpDownSkin(index(), popup.hwnd());
     }
-    Rgb at(HWND control, int x, int y) const { return WindowPixel(control, x, y, true); }
+    Rgb at(HWND control, int x, int y) const { return ToRgb(WindowPixel(control, x, y)); }
     void paint(int entryIndex, bool hover, bool pressed, int x, int y) {
         skin::PaintUpDown(index(), entryIndex, hover, true, pressed, true, MAKELPARAM(x, y), true);
     }
@@ -150,12 +147,7 @@ TEST_F(UpDownPaint, TenThousandEventsLeaveNoObjectBehind) {
         }
         testing_support::PumpMessages();
     };
-    events(200);
-    const int gdi = testing_support::LiveGdiObjects();
-    const int gx = GxLiveObjects();
-    events(10000);
-    EXPECT_EQ(gdi, testing_support::LiveGdiObjects());
-    EXPECT_EQ(gx, GxLiveObjects());
+    testing_support::ExpectDrawingObjectsFlat(events, 200, 10000);
 }
 
 }  // namespace

@@ -7,37 +7,22 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/controls/UpDownFixture.h"
+#include "support/MessageSpy.h"
+#include "support/UpDownFixture.h"
 
-using testing_support::Rgb;
-using testing_support::Scribble;
-using testing_support::WindowPixel;
+using namespace testing_support;
 using updown_test::UpDownTest;
 
 namespace {
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
-const Rgb kMagentaRgb{255, 0, 255};
 
-// Stands in for the control's own procedure: counts what reaches it, then forwards.
-struct Spy {
-    WNDPROC real = nullptr;
-    int messages = 0;
-    std::vector<UINT> seen;
-    bool saw(UINT message) const { return std::find(seen.begin(), seen.end(), message) != seen.end(); }
-};
-Spy g_spy;
-
-LRESULT CALLBACK SpyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ++g_spy.messages;
-    g_spy.seen.push_back(message);
-    return CallWindowProcA(g_spy.real, window, message, wParam, lParam);
-}
+// Stands in for the control's own procedure: notes what reaches it, then forwards.
+testing_support::MessageSpy g_spy;
 
 void PutSpyUnder(HWND control) {
-    g_spy = Spy();
-    g_spy.real = skin::GetPropHandle<WNDPROC>(control, skin::kPropPreviousProc);
-    skin::SetPropHandle(control, skin::kPropPreviousProc, &SpyProc);
+    g_spy.reset();
+    g_spy.watch(control);
 }
 
 using UpDownInstaller = UpDownTest;
@@ -82,23 +67,18 @@ TEST_F(UpDownMessages, PaintingMessagesAreAnsweredWithoutTheControl) {
     skin::InstallUpDownSkin(index(), popup.hwnd());
     PutSpyUnder(control);
 
-    HDC dc = GetDC(control);
-    SetBkMode(dc, OPAQUE);
-    EXPECT_EQ(1, SendMessageA(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0));
-    EXPECT_EQ(TRANSPARENT, GetBkMode(dc));
-    ReleaseDC(control, dc);
-    EXPECT_EQ(1, SendMessageA(control, WM_ERASEBKGND, 0, 0));  // no DC: still answered
+    ExpectErasingAnswered(control);
     EXPECT_EQ(1, SendMessageA(control, WM_NCPAINT, 1, 0));
     InvalidateRect(control, nullptr, TRUE);
     UpdateWindow(control);
-    EXPECT_EQ(0, g_spy.messages);
+    EXPECT_EQ(0, g_spy.total());
     EXPECT_FALSE(GetUpdateRect(control, nullptr, FALSE));  // the paint validated the window
 
     // Everything else reaches the control, whose behaviour is untouched.
     SendMessageA(control, UDM_SETRANGE32, 0, 10);
     SendMessageA(control, UDM_SETPOS32, 0, 7);
     EXPECT_EQ(7, SendMessageA(control, UDM_GETPOS32, 0, 0));
-    EXPECT_EQ(3, g_spy.messages);
+    EXPECT_EQ(3, g_spy.total());
     SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     EXPECT_TRUE(g_spy.saw(WM_MOUSEMOVE));
 }
@@ -126,7 +106,7 @@ TEST_F(UpDownMessages, AStaleEntryPassesEverythingOn) {
 
     SendMessageA(control, WM_NCPAINT, 1, 0);
     SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(2, g_spy.messages);
+    EXPECT_EQ(2, g_spy.total());
     EXPECT_EQ(0, popup.record().hoverIndex);
     skin::PaintUpDown(index(), 7, true, true, false, false, 0, false);  // unknown entry: nothing
     skin::SetPropInt(control, skin::kPropListIndex, 1);
@@ -156,7 +136,7 @@ TEST_F(UpDownHalves, TheSplitBelongsToTheFirstHalf) {
 using UpDownHover = UpDownTest;
 
 // Whether the skin painted the control since it was scribbled over.
-bool Repainted(HWND control) { return !(WindowPixel(control, 3, 4, true) == kMagentaRgb); }
+bool Repainted(HWND control) { return WindowPixel(control, 3, 4) != kMagenta; }
 void ScribbleOver(HWND control) { Scribble(control, RECT{0, 0, 20, 40}, kMagenta, true); }
 
 TEST_F(UpDownHover, RepaintsWhenTheControlTurnsHotAndWhenThePointerChangesHalves) {

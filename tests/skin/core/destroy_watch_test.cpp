@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "CoreTestWindows.h"
+#include "support/TestWindows.h"
 
-using core_test::MakeChild;
-using core_test::MakeTopLevel;
+using testing_support::MakeChild;
+using testing_support::MakeTopLevel;
 
 namespace {
 

@@ -2,15 +2,15 @@
 
 #include <utility>
 
-#include "CoreTestWindows.h"
+#include "support/TestWindows.h"
 #include "skin/core/OneBasedList.h"
 #include "skin/core/OwnedObject.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinnedWindow.h"
 
 using namespace skin;
-using core_test::MakeTopLevel;
-using core_test::TestWindow;
+using testing_support::MakeTopLevel;
+using testing_support::TestWindow;
 
 namespace {
 

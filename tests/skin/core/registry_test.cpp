@@ -2,14 +2,14 @@
 
 #include <memory>
 
-#include "CoreTestWindows.h"
+#include "support/TestWindows.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
 
 using namespace skin;
-using core_test::MakeChild;
-using core_test::MakeTopLevel;
-using core_test::TestWindow;
+using testing_support::MakeChild;
+using testing_support::MakeTopLevel;
+using testing_support::TestWindow;
 
 namespace {
 

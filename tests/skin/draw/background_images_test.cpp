@@ -7,6 +7,9 @@
 #include "graphics/GxImage.h"
 #include "graphics/GxPenBrush.h"
 #include "support/GdiplusSession.h"
+#include "support/Pixels.h"
+
+using testing_support::NearArgb;
 
 namespace {
 
@@ -20,12 +23,6 @@ std::vector<uint8_t> UniformPicture(int width, int height, Gdiplus::ARGB colour)
         graphics.GraphicsClear(colour);
     }
     return bitmap.SaveImageToStream(GxPngFormat);
-}
-
-bool NearArgb(Gdiplus::ARGB expected, Gdiplus::ARGB actual, int tolerance) {
-    for (int shift = 0; shift < 32; shift += 8)
-        if (std::abs(int((expected >> shift) & 0xFF) - int((actual >> shift) & 0xFF)) > tolerance) return false;
-    return true;
 }
 
 TEST(BuildFadedImage, FadesTheRightThirtyPercentAndTheBottomIntoTheColour) {

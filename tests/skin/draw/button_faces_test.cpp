@@ -5,10 +5,9 @@
 
 #include <functional>
 
-#include "graphics/GxCore.h"
 #include "skin/core/SkinSettings.h"
-#include "skin/draw/SkinnedTestWindow.h"
-#include "support/GdiCount.h"
+#include "support/SkinCounts.h"
+#include "support/SkinnedTestWindow.h"
 #include "support/GdiplusSession.h"
 
 using draw_test::Near;
@@ -142,13 +141,12 @@ TEST_F(PushFace, DrawItemPaintsOnlySkinnedPushButtonsOfTheRecord) {
 
 TEST_F(PushFace, ThousandPaintsLeaveNoObjectBehind) {
     Face face;
-    const int gdi = testing_support::LiveGdiObjects();
-    const int gx = GxLiveObjects();
     const UINT states[] = {0, ODS_DISABLED, ODS_HOTLIGHT, ODS_FOCUS, ODS_SELECTED | ODS_FOCUS};
-    for (int i = 0; i < 1000; ++i)
-        skin::PaintPushButtonFace(button_, face.target.get(), states[i % 5], RECT{0, 0, kW, kH});
-    EXPECT_EQ(gdi, testing_support::LiveGdiObjects());
-    EXPECT_EQ(gx, GxLiveObjects());
+    auto paints = [&](int count) {
+        for (int i = 0; i < count; ++i)
+            skin::PaintPushButtonFace(button_, face.target.get(), states[i % 5], RECT{0, 0, kW, kH});
+    };
+    testing_support::ExpectDrawingObjectsFlat(paints, 0, 1000);
 }
 
 }  // namespace

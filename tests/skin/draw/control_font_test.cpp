@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "graphics/GxFont.h"
-#include "skin/draw/TestWindows.h"
+#include "support/TestWindows.h"
 #include "support/GdiplusSession.h"
 
 namespace {
 
 TEST(CaptureControlFont, ReadsNameSizeAndStyleOfTheControlsFont) {
-    draw_test::Window parent("STATIC", WS_POPUP, 0, 0, 100, 100);
-    draw_test::Window button("BUTTON", WS_CHILD | BS_PUSHBUTTON, 0, 0, 60, 24, parent.get());
+    testing_support::TestWindow parent("STATIC", WS_POPUP, 0, 0, 100, 100);
+    testing_support::TestWindow button("BUTTON", WS_CHILD | BS_PUSHBUTTON, 0, 0, 60, 24, parent.get());
     // A family the test prefix is sure to have; GDI+ names it in the user's language.
     const char* face = "WenQuanYi Micro Hei";
     GxFontFamily family;
@@ -24,7 +24,7 @@ TEST(CaptureControlFont, ReadsNameSizeAndStyleOfTheControlsFont) {
     EXPECT_EQ(Gdiplus::FontStyleBold | Gdiplus::FontStyleItalic, captured.style);
 
     // Without a font of its own the control's default font is read; a dead handle gives nothing.
-    draw_test::Window plain("BUTTON", WS_CHILD | BS_PUSHBUTTON, 0, 0, 60, 24, parent.get());
+    testing_support::TestWindow plain("BUTTON", WS_CHILD | BS_PUSHBUTTON, 0, 0, 60, 24, parent.get());
     EXPECT_FALSE(skin::CaptureControlFont(plain.get()).name.empty());
     const skin::ControlFont none = skin::CaptureControlFont(nullptr);
     EXPECT_TRUE(none.name.empty());

@@ -2,11 +2,11 @@
 // place inside the window.
 #include "skin/draw/Geometry.h"
 
-#include "skin/draw/TestWindows.h"
+#include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
 
-using draw_test::Window;
+using Window = testing_support::TestWindow;
 
 namespace {
 

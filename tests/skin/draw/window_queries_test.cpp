@@ -1,11 +1,11 @@
 // Classification of windows by class name and style.
 #include "skin/draw/WindowQueries.h"
 
-#include "skin/draw/TestWindows.h"
+#include "support/TestWindows.h"
 
 #include <gtest/gtest.h>
 
-using draw_test::Window;
+using Window = testing_support::TestWindow;
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <cstring>
 #include <memory>
 
-#include "../core/CoreTestWindows.h"
+#include "support/TestWindows.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
 #include "skin/engine/EngineOperations.h"
 
 using namespace skin;
-using core_test::MakeTopLevel;
-using core_test::TestWindow;
+using testing_support::MakeTopLevel;
+using testing_support::TestWindow;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The engine-wide background: which colours it takes, and windows already shown follow it.
 #include <gtest/gtest.h>
 
-#include "../frame/FrameTestSupport.h"
+#include "support/FrameFixture.h"
 #include "graphics/GxGraphics.h"
 #include "graphics/GxImage.h"
 #include "graphics/GxPenBrush.h"

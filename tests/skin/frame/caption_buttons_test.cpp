@@ -1,7 +1,7 @@
 // Taking a window over builds its caption strip; the strip's layout, hit tests and actions.
 #include <gtest/gtest.h>
 
-#include "FrameTestSupport.h"
+#include "support/FrameFixture.h"
 #include "skin/frame/CaptionButtons.h"
 
 using namespace skin;

@@ -1,14 +1,12 @@
 // Hovering across the caption buttons for a long time leaves no GDI or GDI+ objects behind.
 #include <gtest/gtest.h>
 
-#include "FrameTestSupport.h"
-#include "graphics/GxCore.h"
-#include "support/GdiCount.h"
+#include "support/FrameFixture.h"
+#include "support/SkinCounts.h"
 #include "support/GdiplusSession.h"
 
 using namespace skin;
 using namespace frame_test;
-using testing_support::LiveGdiObjects;
 using testing_support::PumpMessages;
 
 namespace {
@@ -43,13 +41,10 @@ TEST_F(FrameLeak, TenThousandMovesAcrossTheCaptionButtonsAreFlat) {
         PumpMessages();
     };
     // The first pass warms the caches of the system and the graphics library.
-    pass(500);
-    const int gdi = LiveGdiObjects();
-    const int gx = GxLiveObjects();
-    ASSERT_GT(gdi, 0);
-    pass(10000);
-    EXPECT_EQ(LiveGdiObjects(), gdi);
-    EXPECT_EQ(GxLiveObjects(), gx);
+    const auto counts = testing_support::CountAround(pass, 500, 10000);
+    ASSERT_GT(counts.before.gdi, 0);
+    EXPECT_EQ(counts.after.gdi, counts.before.gdi);
+    EXPECT_EQ(counts.after.gx, counts.before.gx);
 }
 
 }  // namespace

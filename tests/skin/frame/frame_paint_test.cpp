@@ -5,16 +5,18 @@
 #include <cstdlib>
 #include <vector>
 
-#include "FrameTestSupport.h"
+#include "support/FrameFixture.h"
 #include "graphics/GxGraphics.h"
 #include "graphics/GxImage.h"
 #include "graphics/GxPenBrush.h"
 #include "skin/frame/FramePainting.h"
 #include "skin/frame/LayerCache.h"
 #include "support/GdiplusSession.h"
+#include "support/Pixels.h"
 
 using namespace skin;
 using namespace frame_test;
+using testing_support::Near;
 using testing_support::PumpMessages;
 
 namespace {
@@ -22,11 +24,6 @@ namespace {
 constexpr COLORREF kMagenta = 0xFF00FF;
 constexpr COLORREF kGreen = 0x00C000;
 constexpr COLORREF kRedPicture = 0x0000FF;
-
-bool Near(COLORREF a, COLORREF b, int tolerance = 3) {
-    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
-           std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
-}
 
 // A PNG of one colour.
 std::vector<uint8_t> SolidPng(int width, int height, COLORREF colour) {
@@ -82,7 +79,7 @@ TEST_F(FramePaint, TheRegionRoundsTheCornersAndMagentaStaysOutsideTheGround) {
                 ++magenta;
                 EXPECT_TRUE(corner) << "magenta at " << x << "," << y;
             } else if (!corner) {
-                ASSERT_TRUE(Near(c, kGreen)) << x << "," << y << " = " << std::hex << c;
+                ASSERT_TRUE(Near(c, kGreen, 3)) << x << "," << y << " = " << std::hex << c;
             }
         }
     }
@@ -96,12 +93,12 @@ TEST_F(FramePaint, ACentredPictureLandsInTheMiddle) {
     SkinWindowArgs args = AllButtons(nullptr);
     args.option31 = 0;
     const int index = compose(args);
-    EXPECT_TRUE(Near(pixel(index, 150, 125), kRedPicture));
-    EXPECT_TRUE(Near(pixel(index, 249, 174), kRedPicture));
-    EXPECT_TRUE(Near(pixel(index, 149, 125), kGreen));
-    EXPECT_TRUE(Near(pixel(index, 150, 124), kGreen));
-    EXPECT_TRUE(Near(pixel(index, 250, 174), kGreen));
-    EXPECT_TRUE(Near(pixel(index, 249, 175), kGreen));
+    EXPECT_TRUE(Near(pixel(index, 150, 125), kRedPicture, 3));
+    EXPECT_TRUE(Near(pixel(index, 249, 174), kRedPicture, 3));
+    EXPECT_TRUE(Near(pixel(index, 149, 125), kGreen, 3));
+    EXPECT_TRUE(Near(pixel(index, 150, 124), kGreen, 3));
+    EXPECT_TRUE(Near(pixel(index, 250, 174), kGreen, 3));
+    EXPECT_TRUE(Near(pixel(index, 249, 175), kGreen, 3));
 }
 
 TEST_F(FramePaint, OtherModesPlaceThePictureAtTheCornerOrStretchIt) {
@@ -110,24 +107,24 @@ TEST_F(FramePaint, OtherModesPlaceThePictureAtTheCornerOrStretchIt) {
     args.option31 = 0;
     SkinImageMode = 1;
     int index = compose(args);
-    EXPECT_TRUE(Near(pixel(index, 300, 10), kRedPicture));
-    EXPECT_TRUE(Near(pixel(index, 299, 10), kGreen));
-    EXPECT_TRUE(Near(pixel(index, 350, 50), kGreen));
+    EXPECT_TRUE(Near(pixel(index, 300, 10), kRedPicture, 3));
+    EXPECT_TRUE(Near(pixel(index, 299, 10), kGreen, 3));
+    EXPECT_TRUE(Near(pixel(index, 350, 50), kGreen, 3));
     SkinImageMode = 3;
     engine().rebuildBackground(index, nullptr, 0);
-    EXPECT_TRUE(Near(pixel(index, 200, 150), kRedPicture));
-    EXPECT_TRUE(Near(pixel(index, 390, 290), kRedPicture));
+    EXPECT_TRUE(Near(pixel(index, 200, 150), kRedPicture, 3));
+    EXPECT_TRUE(Near(pixel(index, 390, 290), kRedPicture, 3));
     SkinImageMode = 0;
     engine().rebuildBackground(index, nullptr, 0);
-    EXPECT_TRUE(Near(pixel(index, 50, 25), kRedPicture));
-    EXPECT_TRUE(Near(pixel(index, 150, 25), kGreen));
+    EXPECT_TRUE(Near(pixel(index, 50, 25), kRedPicture, 3));
+    EXPECT_TRUE(Near(pixel(index, 150, 25), kGreen, 3));
     // The window's own picture takes over from the engine's, with its sampled colour as ground.
     record(index).windowPicture = SolidPng(40, 40, 0xFF0000);
     record(index).pictureColour = 0x808080;
     record(index).imageMode = 2;
     engine().rebuildBackground(index, nullptr, 0);
-    EXPECT_TRUE(Near(pixel(index, 200, 150), 0xFF0000));
-    EXPECT_TRUE(Near(pixel(index, 50, 25), 0x808080));
+    EXPECT_TRUE(Near(pixel(index, 200, 150), 0xFF0000, 3));
+    EXPECT_TRUE(Near(pixel(index, 50, 25), 0x808080, 3));
 }
 
 // A rebuild at a size already composed copies the kept layers; a new picture or a new
@@ -138,22 +135,22 @@ TEST_F(FramePaint, ARebuildCopiesTheKeptLayersUntilThePictureOrTheSizeChanges) {
     const int kept = KeptLayerCount();
     const int index = compose(AllButtons(nullptr));
     EXPECT_EQ(kept + 1, KeptLayerCount());
-    ASSERT_TRUE(Near(pixel(index, 200, 150), kRedPicture));
+    ASSERT_TRUE(Near(pixel(index, 200, 150), kRedPicture, 3));
 
     SetPixel(record(index).backgroundDC.get(), 200, 150, 0xFFFFFF);
     engine().rebuildBackground(index, nullptr, 0);
-    EXPECT_TRUE(Near(pixel(index, 200, 150), kRedPicture));
+    EXPECT_TRUE(Near(pixel(index, 200, 150), kRedPicture, 3));
 
     SkinBackgroundImage = SolidPng(20, 20, 0xFF0000);
     engine().rebuildBackground(index, nullptr, 0);
-    EXPECT_TRUE(Near(pixel(index, 200, 150), 0xFF0000));
+    EXPECT_TRUE(Near(pixel(index, 200, 150), 0xFF0000, 3));
 
     SetWindowPos(window_, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SkinBackgroundImage = SolidPng(20, 20, kRedPicture);
     engine().rebuildBackground(index, nullptr, 0);
     RECT client;
     GetClientRect(window_, &client);
-    EXPECT_TRUE(Near(pixel(index, client.right / 2, client.bottom / 2), kRedPicture));
+    EXPECT_TRUE(Near(pixel(index, client.right / 2, client.bottom / 2), kRedPicture, 3));
     EXPECT_EQ(kept + 1, KeptLayerCount());
 
     DestroyWindow(window_);
@@ -165,7 +162,7 @@ TEST_F(FramePaint, WithoutOption31NoBorderTitleOrButtonsAreComposed) {
     plain.option31 = 0;
     const int index = compose(plain);
     for (POINT p : {POINT{1, 150}, POINT{398, 150}, POINT{200, 1}, POINT{30, 12}, POINT{375, 10}, POINT{290, 10}}) {
-        EXPECT_TRUE(Near(pixel(index, p.x, p.y), kGreen)) << p.x << "," << p.y;
+        EXPECT_TRUE(Near(pixel(index, p.x, p.y), kGreen, 3)) << p.x << "," << p.y;
     }
     EXPECT_EQ(record(index).captionSnapshotDC.get(), nullptr);
 

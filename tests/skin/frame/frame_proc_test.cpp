@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "FrameTestSupport.h"
+#include "support/FrameFixture.h"
 #include "graphics/GxGraphics.h"
 #include "support/GdiCount.h"
 #include "support/GdiplusSession.h"

@@ -1,7 +1,7 @@
 // Presses and moves near the edges: which zone, which cursor, which system loop.
 #include <gtest/gtest.h>
 
-#include "FrameTestSupport.h"
+#include "support/FrameFixture.h"
 #include "skin/frame/FrameZones.h"
 
 using namespace skin;

@@ -2,24 +2,13 @@
 // times leaves no drawing object behind.
 #include <gtest/gtest.h>
 
-#include "graphics/GxCore.h"
-#include "skin/draw/MemoryDCList.h"
-#include "subwindow_fixture.h"
-#include "support/GdiCount.h"
+#include "support/SubWindowFixture.h"
+#include "support/SkinCounts.h"
 #include "support/GdiplusSession.h"
 
 using namespace subwindow_test;
-using testing_support::LiveGdiObjects;
 
 namespace {
-
-struct Counts {
-    int gdi;
-    int gx;
-    int memoryDCs;
-};
-
-Counts Now() { return Counts{LiveGdiObjects(), GxLiveObjects(), skin::TheMemoryDCList().count()}; }
 
 TEST(SubWindowLeaks, PaintsResizesAndColourAnswersLeaveCountsFlat) {
     SettingsGuard settings;
@@ -52,13 +41,13 @@ TEST(SubWindowLeaks, PaintsResizesAndColourAnswersLeaveCountsFlat) {
         Repaint(popup.hwnd());
     };
 
-    for (int i = 0; i < 30; ++i) round(i);  // warm-up: caches settle
-    const Counts before = Now();
-    for (int i = 0; i < 600; ++i) round(i);
-    const Counts after = Now();
-    EXPECT_LE(after.gdi, before.gdi + 2);
-    EXPECT_EQ(after.gx, before.gx);
-    EXPECT_EQ(after.memoryDCs, before.memoryDCs);
+    auto rounds = [&round](int count) {
+        for (int i = 0; i < count; ++i) round(i);
+    };
+    const auto counts = testing_support::CountAround(rounds, 30, 600);  // the warm-up lets caches settle
+    EXPECT_LE(counts.after.gdi, counts.before.gdi + 2);
+    EXPECT_EQ(counts.after.gx, counts.before.gx);
+    EXPECT_EQ(counts.after.memoryDCs, counts.before.memoryDCs);
 }
 
 }  // namespace

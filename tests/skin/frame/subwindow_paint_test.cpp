@@ -3,7 +3,7 @@
 // where their pages go.
 #include <gtest/gtest.h>
 
-#include "subwindow_fixture.h"
+#include "support/SubWindowFixture.h"
 #include "skin/draw/Backgrounds.h"
 #include "skin/frame/SubWindowPainting.h"
 #include "support/GdiplusSession.h"

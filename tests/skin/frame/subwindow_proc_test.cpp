@@ -8,7 +8,7 @@
 
 #include "skin/draw/Backgrounds.h"
 #include "skin/frame/SubWindowProc.h"
-#include "subwindow_fixture.h"
+#include "support/SubWindowFixture.h"
 #include "support/GdiplusSession.h"
 
 using namespace subwindow_test;

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "BadPointers.h"
-#include "MessageMaker.h"
-#include "PassOnProbe.h"
+#include "support/BadPointers.h"
+#include "support/MessageMaker.h"
+#include "support/PassOnProbe.h"
 #include "editor/EditorForm.h"
 #include "editor/Startup.h"
 #include "graphics/GxCore.h"

@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/controls/ControlFixture.h"
+#include "support/SkinnedPopup.h"
 #include "skin/controls/HeaderSkin.h"
-#include "skin/controls/UpDownFixture.h"
+#include "support/UpDownFixture.h"
 #include "skin/core/Properties.h"
 #include "support/GdiplusSession.h"
 #include "support/Pump.h"
-#include "support/WindowPixels.h"
+#include "support/Pixels.h"
 
 namespace header_test {
 
@@ -77,8 +77,8 @@ protected:
     skin::HeaderEntry& entry(int i) const { return *popup.record().headerControls.at(i); }
     void install() { skin::InstallHeaderSkin(index(), popup.hwnd()); }
 
-    controls_test::SettingsGuard settings;
-    controls_test::SkinnedPopup popup;
+    testing_support::SettingsGuard settings;
+    testing_support::SkinnedPopup popup;
 };
 
 }  // namespace header_test

@@ -2,8 +2,7 @@
 // A white 32-bit ARGB picture with a drawing surface over it, read back pixel by pixel.
 #include "graphics/GxGraphics.h"
 #include "graphics/GxImage.h"
-
-#include <cstdlib>
+#include "support/Pixels.h"
 
 namespace gx_test {
 
@@ -23,13 +22,6 @@ public:
     GxGraphics graphics;
 };
 
-// Every channel within tolerance.
-inline bool Near(Gdiplus::ARGB a, Gdiplus::ARGB b, int tolerance = 3) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        int ca = static_cast<int>((a >> shift) & 0xFF), cb = static_cast<int>((b >> shift) & 0xFF);
-        if (std::abs(ca - cb) > tolerance) return false;
-    }
-    return true;
-}
+using testing_support::NearArgb;
 
 }  // namespace gx_test

@@ -3,12 +3,13 @@
 // and a composed background whose every pixel tells where it lies.
 #include <windows.h>
 
-#include <cstdlib>
 #include <memory>
 
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
 #include "skin/draw/TopDownPixels.h"
+#include "support/Pixels.h"
+#include "support/SkinnedPopup.h"
 
 namespace draw_test {
 
@@ -16,36 +17,11 @@ namespace draw_test {
 constexpr COLORREF PatternAt(int x, int y) { return RGB(x & 0xFF, y & 0xFF, 0x40); }
 
 // A 32-bit DIB on a memory DC, filled by a colour function of the position.
-class PatternDC {
-public:
+struct PatternDC : testing_support::MemoryCanvas {
     template <class F>
-    PatternDC(int width, int height, F colourAt) {
-        BITMAPINFO info = {};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        dc_ = CreateCompatibleDC(nullptr);
-        previous_ = SelectObject(dc_, bitmap_);
-        auto* pixels = static_cast<DWORD*>(bits);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) {
-                const COLORREF c = colourAt(x, y);
-                pixels[y * width + x] = 0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-            }
+    PatternDC(int width, int height, F colourAt) : MemoryCanvas(width, height) {
+        paint(colourAt);
     }
-    ~PatternDC() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    PatternDC(const PatternDC&) = delete;
-    PatternDC& operator=(const PatternDC&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HBITMAP bitmap_ = nullptr;
-    HDC dc_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
 };
 
 // A visible 300 x 200 borderless popup at (0, 0), registered with the pattern background.
@@ -76,8 +52,7 @@ public:
     skin::SkinnedWindow& record() const { return *skin::GetSkinnedWindow(index_); }
 
     HWND child(HWND parent, const char* className, DWORD style, int x, int y, int w, int h) const {
-        return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
+        return testing_support::AddChild(parent, className, "", style, 0, x, y, w, h);
     }
     // Lists a window in the record's sub-windows with a veil.
     skin::SubWindowEntry& addSubWindow(HWND window, COLORREF veil, int alpha, int groupFrame = 0) const {
@@ -96,11 +71,7 @@ private:
     int index_ = 0;
 };
 
-// Every channel within tolerance.
-inline bool Near(COLORREF a, COLORREF b, int tolerance = 3) {
-    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance && std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
-           std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
-}
+using testing_support::Near;
 
 // c seen through a veil of colour v at alpha a.
 inline COLORREF Veiled(COLORREF c, COLORREF v, int a) {

@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/controls/ControlFixture.h"
+#include "support/SkinnedPopup.h"
 #include "skin/core/Properties.h"
 #include "skin/controls/UpDownSkin.h"
 #include "support/GdiplusSession.h"
 #include "support/Pump.h"
-#include "support/WindowPixels.h"
+#include "support/Pixels.h"
 
 namespace updown_test {
 
@@ -50,8 +50,8 @@ protected:
     int index() const { return popup.index(); }
     skin::UpDownEntry& entry(int i) const { return *popup.record().upDownControls.at(i); }
 
-    controls_test::SettingsGuard settings;
-    controls_test::SkinnedPopup popup;
+    testing_support::SettingsGuard settings;
+    testing_support::SkinnedPopup popup;
 };
 
 }  // namespace updown_test

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "BadPointers.h"
+#include "support/BadPointers.h"
 #include "skin/controls/ButtonSkin.h"
 #include "skin/controls/ComboSkin.h"
 #include "skin/controls/EditSkin.h"
@@ -201,4 +201,4 @@ private:
 
 }  // namespace fuzz
 
-#include "MessageMakerPick.h"
+#include "support/MessageMakerPick.h"

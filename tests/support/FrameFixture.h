@@ -15,6 +15,7 @@
 #include "skin/engine/EngineOperations.h"
 #include "skin/frame/FrameOperations.h"
 #include "support/Pump.h"
+#include "support/TestWindows.h"
 
 namespace frame_test {
 
@@ -54,16 +55,8 @@ inline LRESULT CALLBACK RecordingProc(HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 inline const char* TestClass() {
-    static const char* name = [] {
-        WNDCLASSA wc = {};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = RecordingProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = "FrameTestWindow";
-        RegisterClassA(&wc);
-        return "FrameTestWindow";
-    }();
+    static const char* name =
+        testing_support::RegisterTestClass("FrameTestWindow", RecordingProc, -1, CS_DBLCLKS, true);
     return name;
 }
 
