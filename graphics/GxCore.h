@@ -37,6 +37,8 @@ constexpr char GxPngFormat[] = "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
 // Owning base of the wrappers: holds one native GDI+ object and frees it exactly once
 // with Release. Copies are forbidden (two owners would free twice); moves hand the
 // object over and leave the source empty.
+// The wrappers deriving from this declare no constructors of their own: they are
+// default-constructible and move-only through it.
 template <typename Native, Gdiplus::Status(WINGDIPAPI* Release)(Native*)>
 class GxObject {
 public:

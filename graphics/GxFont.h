@@ -9,10 +9,6 @@ class GxGraphics;
 
 class GxFontFamily : public GxObject<Gdiplus::GpFontFamily, Gdiplus::DllExports::GdipDeleteFontFamily> {
 public:
-    GxFontFamily() = default;
-    GxFontFamily(GxFontFamily&&) noexcept = default;
-    GxFontFamily& operator=(GxFontFamily&&) noexcept = default;
-
     bool DeleteFontFamily() { return DeleteNative(); }
     // Family by its name in the ANSI code page, looked up among the installed fonts.
     bool CreateFontFamilyFromName(const char* name);
@@ -26,10 +22,6 @@ public:
 
 class GxFont : public GxObject<Gdiplus::GpFont, Gdiplus::DllExports::GdipDeleteFont> {
 public:
-    GxFont() = default;
-    GxFont(GxFont&&) noexcept = default;
-    GxFont& operator=(GxFont&&) noexcept = default;
-
     bool DeleteFont() { return DeleteNative(); }
     bool CreateFontFromFamily(const GxFontFamily& family, float size, int style, Gdiplus::Unit unit);
     // A font of the named family (ANSI code page); the family is looked up and let go here.
@@ -69,10 +61,6 @@ private:
 
 class GxStringFormat : public GxObject<Gdiplus::GpStringFormat, Gdiplus::DllExports::GdipDeleteStringFormat> {
 public:
-    GxStringFormat() = default;
-    GxStringFormat(GxStringFormat&&) noexcept = default;
-    GxStringFormat& operator=(GxStringFormat&&) noexcept = default;
-
     bool DeleteStringFormat() { return DeleteNative(); }
     bool CreateStringFormat(int flags = 0, LANGID language = 0);
     bool CloneStringFormat(GxStringFormat& clone) const;

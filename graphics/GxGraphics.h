@@ -12,10 +12,6 @@ class GxRegion;
 
 class GxGraphics : public GxObject<Gdiplus::GpGraphics, Gdiplus::DllExports::GdipDeleteGraphics> {
 public:
-    GxGraphics() = default;
-    GxGraphics(GxGraphics&&) noexcept = default;
-    GxGraphics& operator=(GxGraphics&&) noexcept = default;
-
     bool DeleteGraphics() { return DeleteNative(); }
     bool Flush(Gdiplus::FlushIntention intention = Gdiplus::FlushIntentionFlush);
     bool CreateFromHWND(HWND window);

@@ -66,10 +66,6 @@ private:
 
 class GxBitmap : public GxImage {
 public:
-    GxBitmap() = default;
-    GxBitmap(GxBitmap&&) noexcept = default;
-    GxBitmap& operator=(GxBitmap&&) noexcept = default;
-
     bool CreateBitmapFromFile(const char* path, bool useIcm = false);
     bool CreateBitmapFromStream(const void* bytes, size_t size, bool useIcm = false);
     bool CreateBitmapFromStream(const std::vector<std::uint8_t>& bytes, bool useIcm = false) {

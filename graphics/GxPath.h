@@ -6,10 +6,6 @@
 
 class GxPath : public GxObject<Gdiplus::GpPath, Gdiplus::DllExports::GdipDeletePath> {
 public:
-    GxPath() = default;
-    GxPath(GxPath&&) noexcept = default;
-    GxPath& operator=(GxPath&&) noexcept = default;
-
     bool DeletePath() { return DeleteNative(); }
     bool CreatePath(Gdiplus::FillMode fillMode = Gdiplus::FillModeAlternate);
     bool ClonePath(GxPath& clone) const;

@@ -20,10 +20,6 @@ protected:
 
 class GxSolidBrush : public GxBrush {
 public:
-    GxSolidBrush() = default;
-    GxSolidBrush(GxSolidBrush&&) noexcept = default;
-    GxSolidBrush& operator=(GxSolidBrush&&) noexcept = default;
-
     bool CreateSolidFill(Gdiplus::ARGB colour);
     bool SetSolidFillColor(Gdiplus::ARGB colour);
     Gdiplus::ARGB GetSolidFillColor() const;
@@ -34,10 +30,6 @@ private:
 
 class GxLinearGradientBrush : public GxBrush {
 public:
-    GxLinearGradientBrush() = default;
-    GxLinearGradientBrush(GxLinearGradientBrush&&) noexcept = default;
-    GxLinearGradientBrush& operator=(GxLinearGradientBrush&&) noexcept = default;
-
     // colour1 sits at point1, colour2 at point2.
     bool CreateLineBrush(const Gdiplus::PointF& point1, const Gdiplus::PointF& point2, Gdiplus::ARGB colour1,
                          Gdiplus::ARGB colour2, Gdiplus::WrapMode wrapMode = Gdiplus::WrapModeTile);
@@ -54,10 +46,6 @@ private:
 
 class GxPathGradientBrush : public GxBrush {
 public:
-    GxPathGradientBrush() = default;
-    GxPathGradientBrush(GxPathGradientBrush&&) noexcept = default;
-    GxPathGradientBrush& operator=(GxPathGradientBrush&&) noexcept = default;
-
     bool CreatePathGradientFromPath(const GxPath& path);
     bool SetPathGradientCenterColor(Gdiplus::ARGB colour);
     // count: in, the number of colours; out, the number GDI+ took.
@@ -70,10 +58,6 @@ private:
 
 class GxPen : public GxObject<Gdiplus::GpPen, Gdiplus::DllExports::GdipDeletePen> {
 public:
-    GxPen() = default;
-    GxPen(GxPen&&) noexcept = default;
-    GxPen& operator=(GxPen&&) noexcept = default;
-
     bool DeletePen() { return DeleteNative(); }
     bool CreatePen1(Gdiplus::ARGB colour, float width, Gdiplus::Unit unit = Gdiplus::UnitWorld);
     bool CreatePen2(const GxBrush& brush, float width, Gdiplus::Unit unit = Gdiplus::UnitWorld);

@@ -7,10 +7,6 @@ class GxPath;
 
 class GxRegion : public GxObject<Gdiplus::GpRegion, Gdiplus::DllExports::GdipDeleteRegion> {
 public:
-    GxRegion() = default;
-    GxRegion(GxRegion&&) noexcept = default;
-    GxRegion& operator=(GxRegion&&) noexcept = default;
-
     bool DeleteRegion() { return DeleteNative(); }
     // An infinite region.
     bool CreateRegion();
