@@ -22,17 +22,17 @@ using namespace testing_support;
 
 namespace {
 
-// `make test` runs a short life: a leak of one object per cycle still shows a hundred
+// `make test` runs a short life: a leak of one object per cycle still shows thirty
 // times over. `make soak` asks for the long one through MOBWRIGHT_LIFECYCLE_CYCLES.
-constexpr int kShortLife = 100;
+constexpr int kShortLife = 30;
 int Cycles() {
     const char* asked = std::getenv("MOBWRIGHT_LIFECYCLE_CYCLES");
     const int cycles = asked ? std::atoi(asked) : 0;
     return cycles > 0 ? cycles : kShortLife;
 }
-// The editor forms come and go a fifth as often as those windows, never fewer than forty times.
+// The editor forms come and go a fifth as often as those windows, never fewer than twenty times.
 int EditorFormCycles() {
-    constexpr int kShortestFormRun = 40;
+    constexpr int kShortestFormRun = 20;
     return Cycles() / 5 > kShortestFormRun ? Cycles() / 5 : kShortestFormRun;
 }
 constexpr int kWarmUpCycles = 5;
