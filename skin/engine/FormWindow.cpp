@@ -2,23 +2,23 @@
 
 namespace skin {
 
-HWND CreateFormWindow(HINSTANCE instance, const FormWindowSpec& spec) {
+HWND CreateFormWindow(HINSTANCE instance, const FormWindowSetup& setup) {
     WNDCLASSEXA wc = {};
-    if (!GetClassInfoExA(instance, spec.className, &wc)) {
+    if (!GetClassInfoExA(instance, setup.className, &wc)) {
         wc.cbSize = sizeof(wc);
         wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = spec.procedure;
+        wc.lpfnWndProc = setup.procedure;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = spec.className;
+        wc.lpszClassName = setup.className;
         wc.hIcon = LoadIconA(instance, "DEFAULT_ICON");
         wc.hIconSm = wc.hIcon;
         if (!RegisterClassExA(&wc)) return nullptr;
     }
-    HWND window = CreateWindowExA(spec.exStyle, spec.className, spec.title, spec.style, spec.x, spec.y, spec.width,
-                                  spec.height, nullptr, nullptr, instance, spec.createParam);
-    if (window && spec.show) {
+    HWND window = CreateWindowExA(setup.exStyle, setup.className, setup.title, setup.style, setup.x, setup.y,
+                                  setup.width, setup.height, nullptr, nullptr, instance, setup.createParam);
+    if (window && setup.show) {
         ShowWindow(window, SW_SHOW);
         UpdateWindow(window);
     }

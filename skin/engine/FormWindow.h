@@ -14,7 +14,7 @@ inline constexpr DWORD kFormStyle = WS_POPUP | WS_MINIMIZEBOX | WS_SYSMENU | WS_
 inline constexpr DWORD kFormExStyle = WS_EX_APPWINDOW;
 
 // What one form window is made of, in brace-list order; every form so far keeps the styles.
-struct FormWindowSpec {
+struct FormWindowSetup {
     const char* className;
     WNDPROC procedure;  // registered with the class, on its first use only
     const char* title;
@@ -27,7 +27,7 @@ struct FormWindowSpec {
 
 // Registers the class on first use (double clicks, arrow cursor, button-face background,
 // the program's icon) and creates the window. Null when either fails.
-HWND CreateFormWindow(HINSTANCE instance, const FormWindowSpec& spec);
+HWND CreateFormWindow(HINSTANCE instance, const FormWindowSetup& setup);
 
 // A font of the given face, pixel height and weight in the form's character set.
 gdi::Font MakeFormFont(const char* face, int pixelHeight, int weight = FW_NORMAL);
