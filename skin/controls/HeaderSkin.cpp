@@ -16,6 +16,7 @@
 #include "graphics/GdiHandles.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/ControlFont.h"
+#include "skin/draw/PictureDrawing.h"
 #include "skin/draw/WindowQueries.h"
 
 namespace skin {
@@ -174,7 +175,7 @@ void DrawItemContent(GxGraphics& surface, const HeaderEntry& entry, const Header
     }
     const int textW = MeasureTextWidth(item.text, entry.fontName.c_str(), entry.fontSize, entry.fontStyle);
     const int x = TextStart(item.format, itemW, iconW, margin, textW);
-    if (iconW != 0) surface.DrawImage(picture, static_cast<float>(x), static_cast<float>(itemH - iconH) / 2);
+    if (iconW != 0) DrawPictureAt(surface, picture, static_cast<float>(x), static_cast<float>(itemH - iconH) / 2);
 
     const float layoutW = static_cast<float>(itemW - iconW - 2 * margin);
     // GDI+ reads a width of 0 as "no limit"; an item with no room for text shows none.

@@ -2,7 +2,6 @@
 
 #include "embedded_pictures.h"
 #include "graphics/GxGraphics.h"
-#include "graphics/GxImage.h"
 #include "graphics/GxPath.h"
 #include "graphics/GxPenBrush.h"
 #include "skin/controls/HoverTracking.h"
@@ -10,7 +9,7 @@
 #include "skin/controls/Subclassing.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/Paths.h"
-#include "skin/draw/PictureCache.h"
+#include "skin/draw/PictureDrawing.h"
 
 namespace skin {
 namespace {
@@ -52,11 +51,7 @@ int PointX(uint32_t point) { return static_cast<short>(LOWORD(point)); }
 int PointY(uint32_t point) { return static_cast<short>(HIWORD(point)); }
 
 void DrawGlyph(GxGraphics& surface, const Glyph& glyph, float boxX, float boxY, float boxWidth, float boxHeight) {
-    const GxImage* picture = DecodedPicture(glyph.bytes, glyph.size);
-    if (!picture) return;
-    const float gw = static_cast<float>(picture->GetImageWidth());
-    const float gh = static_cast<float>(picture->GetImageHeight());
-    surface.DrawImage(*picture, boxX + (boxWidth - gw) / 2, boxY + (boxHeight - gh) / 2);
+    DrawPictureCentred(surface, glyph.bytes, glyph.size, boxX, boxY, boxWidth, boxHeight);
 }
 
 struct ButtonLook {
@@ -227,7 +222,10 @@ void PaintUpDown(int parentIndex, int entryIndex, bool hover, bool hoverGiven, b
     const bool horizontal = entry->horizontal != 0;
     const SIZE size = WindowSize(window);
     int active = kNoButton;
-    if (hover) {
+    if (hover && !pointGiven && !pressed) {
+        // Nothing is held: the lit half is the one under the pointer, not the last press.
+        active = entry->hotPart == kUpDownSecondHalf ? kSecondButton : kFirstButton;
+    } else if (hover) {
         const bool second = horizontal ? PointX(point) > size.cx / 2 : PointY(point) > size.cy / 2;
         active = second ? kSecondButton : kFirstButton;
     }

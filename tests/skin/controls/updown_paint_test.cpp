@@ -2,6 +2,10 @@
 // sunken, the arrow glyphs in both orientations, and no objects left behind.
 #include "skin/controls/UpDownSkin.h"
 
+#include <iterator>
+#include <utility>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "support/UpDownFixture.h"
@@ -79,6 +83,12 @@ TEST_F(UpDownPaint, APressDrawsSunkenAtTheNextPaintAndLitAgainAfterRelease) {
     SendMessageA(vertical_, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     RedrawWindow(vertical_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 100, kBlueRgb, 150, kUpperT), at(vertical_, 3, 2), kTolerance);
+
+    // With nothing held, a later paint lights the half under the pointer, not the pressed one.
+    SendMessageA(vertical_, WM_MOUSEMOVE, 0, MAKELPARAM(4, 30));
+    RedrawWindow(vertical_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 100, kBlueRgb, 150, kLowerT), at(vertical_, 3, 22), kTolerance);
+    EXPECT_PRED3(Near, GradientOver(Plate(), kWhiteRgb, 60, kBlueRgb, 100, kUpperT), at(vertical_, 3, 2), kTolerance);
 }
 
 TEST_F(UpDownPaint, HorizontalButtonsRestAlikeAndLightByColumn) {
@@ -96,22 +106,42 @@ TEST_F(UpDownPaint, HorizontalButtonsRestAlikeAndLightByColumn) {
                  kTolerance);
 }
 
-TEST_F(UpDownPaint, ArrowsPointAwayFromTheSplit) {
-    paint(1, false, false, 0, 0);
-    // Up arrow at (6.5, 8): its base (row 11) is wide, its tip (row 8) narrow.
-    EXPECT_TRUE(IsDark(at(vertical_, 7, 11)));
-    EXPECT_FALSE(IsDark(at(vertical_, 7, 8)));
-    // Down arrow at (6.5, 28): wide at the top, narrow at the bottom.
-    EXPECT_TRUE(IsDark(at(vertical_, 7, 28)));
-    EXPECT_FALSE(IsDark(at(vertical_, 7, 31)));
-
-    paint(2, false, false, 0, 0);
-    // Left arrow at (8, 6.5): its tip column is x 8, its base column x 11.
-    EXPECT_TRUE(IsDark(at(horizontal_, 11, 7)));
-    EXPECT_FALSE(IsDark(at(horizontal_, 8, 7)));
-    // Right arrow at (28, 6.5): base column x 28, tip column x 31.
-    EXPECT_TRUE(IsDark(at(horizontal_, 28, 7)));
-    EXPECT_FALSE(IsDark(at(horizontal_, 31, 7)));
+// Each arrow shows exactly its pixel design, on whole pixels: centred in its half and
+// rounded down, whatever the control's size.
+TEST_F(UpDownPaint, ArrowsShowTheirPixelDesignAwayFromTheSplit) {
+    struct Arrow {
+        int entryIndex;
+        bool secondHalf;
+        std::vector<std::pair<int, int>> spans;  // dark columns per row, or rows per column
+    };
+    const std::pair<int, int> narrowToWide[] = {{3, 3}, {2, 4}, {1, 5}, {0, 6}};
+    const std::vector<std::pair<int, int>> up(std::begin(narrowToWide), std::end(narrowToWide));
+    const std::vector<std::pair<int, int>> down(up.rbegin(), up.rend());
+    const Arrow arrows[] = {{1, false, up}, {1, true, down}, {2, false, up}, {2, true, down}};
+    for (const Arrow& arrow : arrows) {
+        HWND control = arrow.entryIndex == 1 ? vertical_ : horizontal_;
+        const bool horizontal = control == horizontal_;
+        paint(arrow.entryIndex, false, false, 0, 0);
+        RECT r = {};
+        GetWindowRect(control, &r);
+        const int width = r.right - r.left;
+        const int height = r.bottom - r.top;
+        // Along the split the arrow is 4 pixels deep, across it 7 wide.
+        const int halfAlong = horizontal ? width / 2 : height / 2;
+        const int across = horizontal ? height : width;
+        const int alongStart = (arrow.secondHalf ? halfAlong : 0) + (halfAlong - 4) / 2;
+        const int acrossStart = (across - 7) / 2;
+        for (int a = 0; a < 4; ++a) {
+            for (int c = 0; c < 7; ++c) {
+                const bool dark = c >= arrow.spans[a].first && c <= arrow.spans[a].second;
+                const int x = horizontal ? alongStart + a : acrossStart + c;
+                const int y = horizontal ? acrossStart + c : alongStart + a;
+                EXPECT_EQ(dark, IsDark(at(control, x, y)))
+                    << "entry " << arrow.entryIndex << (arrow.secondHalf ? " second" : " first") << " at " << x << ","
+                    << y;
+            }
+        }
+    }
 }
 
 TEST_F(UpDownPaint, TheStrokeTakesTheThemeOnlyWhereLit) {
