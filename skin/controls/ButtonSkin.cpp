@@ -97,10 +97,28 @@ LRESULT OnMove(const Button& b, WPARAM wParam, LPARAM lParam) {
     return PassOn(b.window, WM_MOVE, wParam, lParam);
 }
 
+// A focused check box or radio button wears the hover look, so that a keyboard user sees
+// where the focus is; the system draws its own look on a focus change, which is painted over.
 LRESULT OnFocus(const Button& b, UINT message, WPARAM wParam, LPARAM lParam) {
     b.entry->focused = message == WM_SETFOCUS ? 1 : 0;
-    return PassOn(b.window, message, wParam, lParam);
+    const int kind = b.entry->kind;
+    const LRESULT result = PassOn(b.window, message, wParam, lParam);
+    if (PaintsItself(kind)) PaintOwnLook(b.window, kind, 0);
+    return result;
 }
+
+// The press state changes on a press, on moves in and out while the button is held, and
+// on the space bar; the system draws its own glyph each time.
+LRESULT OnSetState(const Button& b, WPARAM wParam, LPARAM lParam) {
+    const int kind = b.entry->kind;
+    const LRESULT result = PassOn(b.window, BM_SETSTATE, wParam, lParam);
+    if (PaintsItself(kind)) PaintOwnLook(b.window, kind, 0);
+    return result;
+}
+
+// The skin draws no focus rectangle and no access-key underline over its faces; asking
+// the control's own painting to draw none keeps the system's cue from flashing in between.
+LRESULT OnQueryUiState() { return UISF_HIDEFOCUS | UISF_HIDEACCEL; }
 
 // A null text is an empty caption; a text that cannot be read leaves the caption as it
 // was. Check boxes and radio buttons draw themselves in the system's look when their text
@@ -198,6 +216,10 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return OnLeftButtonUp(b, wParam, lParam);
         case WM_LBUTTONDBLCLK:
             return 0;
+        case BM_SETSTATE:
+            return OnSetState(b, wParam, lParam);
+        case WM_QUERYUISTATE:
+            return OnQueryUiState();
         case WM_MOUSELEAVE:
             return OnMouseLeave(b, wParam, lParam);
         default:

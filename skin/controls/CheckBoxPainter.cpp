@@ -1,9 +1,10 @@
 #include "skin/controls/CheckBoxPainter.h"
 
+#include <cmath>
+
 #include "embedded_pictures.h"
 #include "graphics/GxFont.h"
 #include "graphics/GxGraphics.h"
-#include "graphics/GxImage.h"
 #include "graphics/GxPath.h"
 #include "graphics/GxPenBrush.h"
 #include "skin/controls/OffscreenPaint.h"
@@ -11,7 +12,7 @@
 #include "skin/draw/Colour.h"
 #include "skin/draw/FaceCache.h"
 #include "skin/draw/Paths.h"
-#include "skin/draw/PictureCache.h"
+#include "skin/draw/PictureDrawing.h"
 
 namespace skin {
 namespace {
@@ -30,15 +31,6 @@ using Gdiplus::PointF;
 
 bool IsChecked(HWND control) { return SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 bool IsHot(UINT itemState) { return (itemState & ODS_HOTLIGHT) != 0; }
-
-// At its own pixel size (the glyphs are 96 dpi, so that is their natural size). The
-// rectangle form is used because the point form drops the top row under Wine's GDI+.
-void DrawPicture(GxGraphics& surface, const unsigned char* bytes, unsigned int size, float x, float y) {
-    const GxImage* picture = DecodedPicture(bytes, size);
-    if (!picture) return;
-    surface.DrawImageRect(*picture, x, y, static_cast<float>(picture->GetImageWidth()),
-                          static_cast<float>(picture->GetImageHeight()));
-}
 
 GxPath EllipsePath(float x, float y, float width, float height) {
     GxPath path;
@@ -67,9 +59,10 @@ void DrawHoverHighlight(GxGraphics& surface, const GxPath& shape, float left, fl
 }
 
 void DrawCheckGlyph(GxGraphics& surface, HWND control, UINT itemState, float left, float height) {
-    const float boxTop = (height - kBoxSize) / 2;
-    DrawPicture(surface, kCheckUnchecked, kCheckUncheckedSize, left, boxTop);
-    if (IsChecked(control)) DrawPicture(surface, kCheckChecked, kCheckCheckedSize, left, boxTop);
+    // On a whole pixel, so the highlight covers the box the picture shows.
+    const float boxTop = std::floor((height - kBoxSize) / 2);
+    DrawPictureAt(surface, kCheckUnchecked, kCheckUncheckedSize, left, boxTop);
+    if (IsChecked(control)) DrawPictureAt(surface, kCheckChecked, kCheckCheckedSize, left, boxTop);
     if (IsHot(itemState)) {
         GxPath box;
         box.CreatePath();
@@ -142,6 +135,8 @@ void PaintCheckLike(HWND control, UINT itemState, const char* kind, GlyphPainter
     const float width = static_cast<float>(client.right - client.left);
     const float height = static_cast<float>(client.bottom - client.top);
     const ButtonEntry& entry = *skinned.entry;
+    // The focus shows as the hover look: the glyph alone has no focused face.
+    if (entry.focused == 1) itemState |= ODS_HOTLIGHT;
     OffscreenTarget target;
     target.look = LookText(kind)
                       .add(IsChecked(control) ? 1 : 0)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/SkinnedPopup.h"
 #include "skin/core/Properties.h"
@@ -196,7 +197,44 @@ TEST_F(CheckPress, MouseClickRepaintsOnPressAndShowsTheToggledState) {
     SendMessageA(check, WM_LBUTTONUP, 0, MAKELPARAM(5, 10));
     EXPECT_EQ(BST_CHECKED, SendMessageA(check, BM_GETCHECK, 0, 0));
     expectSkinLook(check);
+    // The click gave it the focus, which wears the hover tint; without it the tick is plain.
+    SetFocus(nullptr);
     EXPECT_TRUE(showsTick());
+}
+
+// The press state also changes while the button is held and the pointer goes out and back
+// in; each time the glyph must be the one a fresh paint of that state gives.
+TEST_F(CheckPress, PressDraggedOffKeepsTheSkinGlyphAndReleasingOutsideDoesNotToggle) {
+    const auto glyph = [&](HWND button) {
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 13; ++y) {
+            for (int x = 0; x < 13; ++x) pixels.push_back(PixelAt(button, x, kGlyphTop + y));
+        }
+        return pixels;
+    };
+    const auto expectFreshPaintLook = [&](HWND button, const char* step) {
+        const std::vector<COLORREF> shown = glyph(button);
+        RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const std::vector<COLORREF> fresh = glyph(button);
+        int differing = 0;
+        for (size_t i = 0; i < shown.size(); ++i) differing += Near(shown[i], fresh[i], 3) ? 0 : 1;
+        EXPECT_EQ(0, differing) << step;
+    };
+    for (HWND button : {check, radio}) {
+        SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 10));
+        expectFreshPaintLook(button, "pressed");
+        SendMessageA(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(300, 10));
+        expectFreshPaintLook(button, "dragged off");
+        SendMessageA(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 10));
+        expectFreshPaintLook(button, "back on");
+        SendMessageA(button, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(300, 10));
+        SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(300, 10));
+        EXPECT_EQ(BST_UNCHECKED, SendMessageA(button, BM_GETCHECK, 0, 0));
+        expectFreshPaintLook(button, "released outside");
+        SendMessageA(button, BM_SETSTATE, TRUE, 0);
+        expectFreshPaintLook(button, "BM_SETSTATE");
+        SendMessageA(button, BM_SETSTATE, FALSE, 0);
+    }
 }
 
 TEST_F(CheckPress, SpaceBarRepaintsOnPressAndShowsTheToggledState) {
