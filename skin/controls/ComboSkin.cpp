@@ -5,7 +5,6 @@
 #include "embedded_pictures.h"
 #include "graphics/GxFont.h"
 #include "graphics/GxGraphics.h"
-#include "graphics/GxImage.h"
 #include "graphics/GxPath.h"
 #include "graphics/GxPenBrush.h"
 #include "skin/controls/EditSkin.h"
@@ -16,7 +15,7 @@
 #include "skin/draw/FaceCache.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/Paths.h"
-#include "skin/draw/PictureCache.h"
+#include "skin/draw/PictureDrawing.h"
 #include "skin/draw/WindowQueries.h"
 #include "skin/draw/ColourAnswers.h"
 
@@ -119,11 +118,8 @@ void DrawOutline(GxGraphics& surface, const ComboGeometry& g, bool highlighted) 
 }
 
 void DrawArrow(GxGraphics& surface, const ComboGeometry& g) {
-    const GxImage* arrow = DecodedPicture(kComboArrow, kComboArrowSize);
-    if (!arrow) return;
-    const float width = static_cast<float>(arrow->GetImageWidth());
-    const float height = static_cast<float>(arrow->GetImageHeight());
-    surface.DrawImage(*arrow, g.buttonLeft + (g.buttonWidth - width) / 2, 2 + (g.buttonHeight - height) / 2);
+    DrawPictureCentred(surface, kComboArrow, kComboArrowSize, static_cast<float>(g.buttonLeft), 2,
+                       static_cast<float>(g.buttonWidth), static_cast<float>(g.buttonHeight));
 }
 
 // Focus does not change the button; only the pointer does.
@@ -179,6 +175,13 @@ std::string ComboLook(HWND combo, const ComboGeometry& g, bool hover, bool focus
 }
 
 // --- messages, in the order of the skin's table ---
+
+// A drop-down box hands the focus on to its field at once, so its own focus messages say
+// nothing about where the focus stays.
+bool HoldsFocus(HWND combo) {
+    const HWND focus = GetFocus();
+    return focus && (focus == combo || IsChild(combo, focus));
+}
 
 bool IsHotCombo(const Combo& c) { return c.record->hotIndex == c.entryIndex && c.record->hotKind == kHotKindCombo; }
 
@@ -307,7 +310,7 @@ void PaintComboBox(int parentIndex, int entryIndex, bool hover, std::optional<bo
     const ComboEntry* entry = FindLiveEntry(parentIndex, entryIndex, &SkinnedWindow::comboControls);
     if (!entry) return;
     HWND combo = entry->hwnd;
-    const bool focus = focused.value_or(entry->focused == 1);
+    const bool focus = focused.value_or(entry->focused == 1 || HoldsFocus(combo));
     const ComboGeometry g = MeasureCombo(combo);
     if (g.width <= 0 || g.height <= 0) return;
 

@@ -237,6 +237,14 @@ TEST_F(ComboSkin, ADropDownBoxShowsFocusWhileItsFieldHasIt) {
     SetFocus(FieldOf(drop));
     testing_support::PumpMessages();
     EXPECT_TRUE(Near(kHighlight, WindowPixel(drop, 0, middle)));
+    // Hover coming and going, a new selection and a full redraw all keep the focus look.
+    SendMessageA(drop, WM_MOUSEMOVE, 0, MAKELPARAM(10, middle));
+    SendMessageA(drop, WM_MOUSELEAVE, 0, 0);
+    EXPECT_TRUE(Near(kHighlight, WindowPixel(drop, 0, middle)));
+    SendMessageA(drop, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("item"));
+    SendMessageA(drop, CB_SETCURSEL, 0, 0);
+    RedrawWindow(drop, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_TRUE(Near(kHighlight, WindowPixel(drop, 0, middle)));
 
     SetFocus(other);
     testing_support::PumpMessages();
