@@ -17,6 +17,7 @@
 #include "skin/draw/WindowQueries.h"
 #include "skin/frame/CaptionButtons.h"
 #include "skin/frame/FrameGeometry.h"
+#include "skin/frame/FrameZones.h"
 #include "skin/frame/ParentAnswers.h"
 #include "skin/frame/FrameResources.h"
 #include "skin/frame/SizeLimits.h"
@@ -244,8 +245,30 @@ LRESULT OnButtonUp(const FrameMessage& m, SkinnedWindow& record) {
         record.option31) {
         // The action may destroy the window; only the message is passed on afterwards.
         m.engine.captionButtonAction(m.index, pointed);
+        // Back to the hot look while the pointer stays on the button; the action may have
+        // closed, minimized or re-laid the window.
+        SkinnedWindow* after = m.record();
+        if (after && !after->minimizedFlag && after->option31 &&
+            m.engine.captionButtonAt(m.index, PointX(m.lParam), PointY(m.lParam)) == pointed) {
+            PaintButton(m, pointed, 0, static_cast<int>(kHotAlpha));
+        }
     }
     return m.passOn();
+}
+
+// The size cursor of the edge zone under the pointer, answered here so that the class's
+// arrow does not replace it between moves; children and the inner area keep theirs.
+LRESULT OnSetCursor(const FrameMessage& m, SkinnedWindow& record) {
+    if (reinterpret_cast<HWND>(m.wParam) != m.hwnd || LOWORD(m.lParam) != HTCLIENT || !record.option30 ||
+        record.maximizedFlag) {
+        return m.passOn();
+    }
+    POINT at = {};
+    if (!GetCursorPos(&at) || !ScreenToClient(m.hwnd, &at)) return m.passOn();
+    const std::optional<FrameZone> zone = FindFrameZone(at.x, at.y, ClientRectOf(m.hwnd), m.engine.frameBorder);
+    if (!zone) return m.passOn();
+    SetCursor(LoadCursorA(nullptr, zone->cursor));
+    return TRUE;
 }
 
 LRESULT OnSysCommand(const FrameMessage& m, SkinnedWindow& record) {
@@ -330,6 +353,8 @@ LRESULT FrameWindowProc(SkinEngine& engine, HWND hwnd, UINT message, WPARAM wPar
             return OnButtonDown(m, r);
         case WM_LBUTTONUP:
             return OnButtonUp(m, r);
+        case WM_SETCURSOR:
+            return OnSetCursor(m, r);
         case WM_SYSCOMMAND:
             return OnSysCommand(m, r);
         case WM_QUERYOPEN:

@@ -150,6 +150,15 @@ TEST_F(FrameProc, APressPaintsThePressedLookAndTheReleaseActs) {
     send(WM_LBUTTONUP, 0, Point(help.x, help.y));
     EXPECT_EQ(g_actions, (std::vector<int>{1}));
     EXPECT_TRUE(RecordedMessages().empty());  // a press on the strip starts no loop
+    // The pointer stays on the button: it is hot again at once, not pressed until it leaves.
+    EXPECT_EQ(g_paints, (std::vector<PaintCall>{{1, 1, std::nullopt}, {1, 0, 240}}));
+
+    // Released off the button, the action still runs but nothing is drawn hot.
+    g_paints.clear();
+    send(WM_LBUTTONDOWN, MK_LBUTTON, Point(help.x, help.y));
+    send(WM_LBUTTONUP, 0, Point(help.x, help.y + 100));
+    EXPECT_EQ(g_actions, (std::vector<int>{1, 1}));
+    EXPECT_EQ(g_paints, (std::vector<PaintCall>{{1, 1, std::nullopt}}));
 }
 
 TEST_F(FrameProc, OnlyTheFirstSizeMessageLeavesTheBackgroundFresh) {

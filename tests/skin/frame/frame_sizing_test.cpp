@@ -96,6 +96,38 @@ TEST_F(FrameSizing, MovesShowTheZoneCursorAndLeaveItElsewhere) {
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_SIZENS));
 }
 
+// The frame answers the cursor request itself on its edges, so the class's arrow never
+// flickers in between moves; anywhere else the request goes on.
+TEST_F(FrameSizing, CursorRequestsOnTheEdgesAreAnsweredWithTheZoneCursor) {
+    const HWND window = MakeFrameWindow(400, 300, WS_MAXIMIZEBOX);
+    const int index = skinned(window);
+    const HWND child = MakeChild(window, "STATIC", 0, 100, 100, 50, 20);
+    const auto request = [&](HWND over, int x, int y) {
+        POINT at = {x, y};
+        ClientToScreen(window, &at);
+        SetCursorPos(at.x, at.y);
+        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+        return SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(over), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    };
+    EXPECT_EQ(TRUE, request(window, 2, 150));
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_SIZEWE));
+    EXPECT_EQ(TRUE, request(window, 398, 298));
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_SIZENWSE));
+
+    // Inside, over a child, or while edge resizing is off, the cursor is not the frame's.
+    request(window, 200, 150);
+    EXPECT_NE(GetCursor(), LoadCursorA(nullptr, IDC_SIZEWE));
+    request(child, 2, 150);
+    EXPECT_NE(GetCursor(), LoadCursorA(nullptr, IDC_SIZEWE));
+    record(index).option30 = 0;
+    request(window, 2, 150);
+    EXPECT_NE(GetCursor(), LoadCursorA(nullptr, IDC_SIZEWE));
+    record(index).option30 = 1;
+    record(index).maximizedFlag = 1;
+    request(window, 2, 150);
+    EXPECT_NE(GetCursor(), LoadCursorA(nullptr, IDC_SIZEWE));
+}
+
 TEST_F(FrameSizing, DockedChildrenFillTheClientAreaBelowTheirTop) {
     HWND window = MakeFrameWindow(400, 300, 0);
     const int index = skinned(window);
