@@ -48,21 +48,22 @@ void Pump(DWORD milliseconds) {
     } while (static_cast<LONG>(end - GetTickCount()) > 0);
 }
 
-void SendMouse(DWORD flags, POINT at) {
+// Input reaches the program through the display server, so each step waits a little.
+void SendMouse(DWORD flags, POINT at, DWORD settle = 30) {
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof(input));
-    Pump(30);
+    Pump(settle);
 }
 
 void MoveTo(POINT at) { SendMouse(0, at); }
 // Both halves queued at once, so a control that holds the press in a loop sees the release.
 void Click(POINT at) { SendMouse(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP, at); }
-void Press(POINT at) { SendMouse(MOUSEEVENTF_LEFTDOWN, at); }
-void Release(POINT at) { SendMouse(MOUSEEVENTF_LEFTUP, at); }
+void Press(POINT at) { SendMouse(MOUSEEVENTF_LEFTDOWN, at, 150); }
+void Release(POINT at) { SendMouse(MOUSEEVENTF_LEFTUP, at, 150); }
 
 void Key(WORD key) {
     INPUT input[2] = {};
@@ -96,7 +97,12 @@ POINT OnScreen(const Sample& sample, POINT at) {
 // The control back at rest: pointer parked, button up, enabled, unchecked (with the click
 // notice, so the editor's switch rules run too), nothing selected, focus elsewhere.
 void Reset(const Sample& sample, HWND form) {
-    Release(kParkedPointer);
+    // A release with no button down would reach the next press late, through the display.
+    if (GetAsyncKeyState(VK_LBUTTON) < 0) {
+        Release(kParkedPointer);
+    } else {
+        MoveTo(kParkedPointer);
+    }
     EnableWindow(sample.control, TRUE);
     // A second click this soon would be a double click, which a switch ignores.
     if (SendMessageA(sample.control, BM_GETCHECK, 0, 0) == BST_CHECKED) {
