@@ -90,6 +90,9 @@ void PaintOwnLook(HWND window, int kind, UINT itemState) {
     if (kind == kButtonKindRadio) PaintRadioButton(window, itemState);
 }
 
+// A repaint of the hot switch keeps the hover look.
+UINT HotState(const Button& b) { return b.record->isHot(kHotKindButton, b.entryIndex) ? ODS_HOTLIGHT : 0; }
+
 // --- messages, in the order of the skin's table ---
 
 LRESULT OnMove(const Button& b, WPARAM wParam, LPARAM lParam) {
@@ -102,17 +105,20 @@ LRESULT OnMove(const Button& b, WPARAM wParam, LPARAM lParam) {
 LRESULT OnFocus(const Button& b, UINT message, WPARAM wParam, LPARAM lParam) {
     b.entry->focused = message == WM_SETFOCUS ? 1 : 0;
     const int kind = b.entry->kind;
+    const UINT hot = HotState(b);
     const LRESULT result = PassOn(b.window, message, wParam, lParam);
-    if (PaintsItself(kind)) PaintOwnLook(b.window, kind, 0);
+    if (PaintsItself(kind)) PaintOwnLook(b.window, kind, hot);
     return result;
 }
 
 // The press state changes on a press, on moves in and out while the button is held, and
-// on the space bar; the system draws its own glyph each time.
-LRESULT OnSetState(const Button& b, WPARAM wParam, LPARAM lParam) {
+// on the space bar; enabling and disabling change the look too. The system draws its own
+// glyph each time, which is painted over at once.
+LRESULT OnStateChange(const Button& b, UINT message, WPARAM wParam, LPARAM lParam) {
     const int kind = b.entry->kind;
-    const LRESULT result = PassOn(b.window, BM_SETSTATE, wParam, lParam);
-    if (PaintsItself(kind)) PaintOwnLook(b.window, kind, 0);
+    const UINT hot = HotState(b);
+    const LRESULT result = PassOn(b.window, message, wParam, lParam);
+    if (PaintsItself(kind)) PaintOwnLook(b.window, kind, hot);
     return result;
 }
 
@@ -133,7 +139,7 @@ LRESULT OnSetText(const Button& b, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnPaint(const Button& b, WPARAM wParam, LPARAM lParam) {
     if (!PaintsItself(b.entry->kind)) return PassOn(b.window, WM_PAINT, wParam, lParam);
-    return PaintInsteadOfControl(b.window, wParam, lParam, [&] { PaintOwnLook(b.window, b.entry->kind, 0); });
+    return PaintInsteadOfControl(b.window, wParam, lParam, [&] { PaintOwnLook(b.window, b.entry->kind, HotState(b)); });
 }
 
 LRESULT OnEraseBackground(const Button& b, WPARAM wParam) {
@@ -217,7 +223,8 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_LBUTTONDBLCLK:
             return 0;
         case BM_SETSTATE:
-            return OnSetState(b, wParam, lParam);
+        case WM_ENABLE:
+            return OnStateChange(b, message, wParam, lParam);
         case WM_QUERYUISTATE:
             return OnQueryUiState();
         case WM_MOUSELEAVE:

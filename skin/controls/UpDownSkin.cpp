@@ -167,6 +167,14 @@ LRESULT OnButton(const UpDown& u, UINT message, WPARAM wParam, LPARAM lParam) {
     return PassOn(u.window, message, wParam, lParam);
 }
 
+// The control draws its own look when it gains or loses the focus or is enabled or
+// disabled; the skin's look goes back over it.
+LRESULT OnStateChange(const UpDown& u, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = PassOn(u.window, message, wParam, lParam);
+    PaintUpDown(u.recordIndex, u.entryIndex, false, false, false, false, 0, false);
+    return result;
+}
+
 LRESULT OnMouseLeave(const UpDown& u, WPARAM wParam, LPARAM lParam) {
     ClearHotControl(*u.record);
     u.entry->hover = 0;
@@ -197,6 +205,10 @@ LRESULT CALLBACK UpDownSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return OnButton(u, message, wParam, lParam);
         case WM_MOUSELEAVE:
             return OnMouseLeave(u, wParam, lParam);
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_ENABLE:
+            return OnStateChange(u, message, wParam, lParam);
         default:
             return PassOn(window, message, wParam, lParam);
     }

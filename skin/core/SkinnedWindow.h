@@ -103,6 +103,8 @@ struct SkinnedWindow {
 
     int hotIndex = 0;
     int hoverIndex = 0;
+    // Whether the entry of that family is the one drawn hot; a repaint keeps its look.
+    bool isHot(int kind, int entryIndex) const { return hotIndex >= 1 && hotIndex == entryIndex && hotKind == kind; }
     OneBasedList<SubWindowEntry> subWindows;
     OneBasedList<DockedChild> dockedChildren;
 

@@ -185,7 +185,10 @@ void PaintOwnerDrawButton(int recordIndex, const DRAWITEMSTRUCT& item) {
         case kButtonKindPush:
         case kButtonKindStyle1:  // no operation of this program makes these two kinds;
         case kButtonKindStyle3:  // they get the push face rather than none
-            PaintPushButtonFace(item.hwndItem, item.hDC, item.itemState, item.rcItem);
+            // The system's own repaints know nothing of hover; the hot button stays hot.
+            PaintPushButtonFace(item.hwndItem, item.hDC,
+                                item.itemState | (record->isHot(kHotKindButton, index) ? ODS_HOTLIGHT : 0u),
+                                item.rcItem);
             break;
         default:  // radio buttons and check boxes paint themselves
             break;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
@@ -99,14 +100,26 @@ inline COLORREF PixelAt(HWND window, int x, int y, bool whole = false) {
 // A pixel of the window as it is on screen, borders included.
 inline COLORREF WindowPixel(HWND window, int x, int y) { return PixelAt(window, x, y, true); }
 
-// The rectangle's pixels, row by row.
+// The rectangle's pixels, row by row, as GetPixel gives them (one copy, not one call each).
 inline std::vector<COLORREF> Grab(HWND window, const RECT& area, bool whole = false) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
     std::vector<COLORREF> pixels;
+    if (width <= 0 || height <= 0) return pixels;
     const gdi::WindowDC dc = SurfaceOf(window, whole);
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) pixels.push_back(GetPixel(dc.get(), x, y));
-    }
+    gdi::MemoryDC copy(dc.get());
+    copy.adopt(skin::CreateTopDownSection(width, height));
+    BitBlt(copy.get(), 0, 0, width, height, dc.get(), area.left, area.top, SRCCOPY);
+    const skin::PixelCopy read = skin::CopyPixels(copy.get(), width, height);
+    for (std::uint32_t bgr : read.pixels) pixels.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
     return pixels;
+}
+
+// The whole window as it is on screen, borders included.
+inline std::vector<COLORREF> GrabWindow(HWND window) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return Grab(window, RECT{0, 0, r.right - r.left, r.bottom - r.top}, true);
 }
 
 // Pixels in the client rectangle that differ from the colour by more than the tolerance.

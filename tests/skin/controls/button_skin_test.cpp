@@ -205,13 +205,7 @@ TEST_F(CheckPress, MouseClickRepaintsOnPressAndShowsTheToggledState) {
 // The press state also changes while the button is held and the pointer goes out and back
 // in; each time the glyph must be the one a fresh paint of that state gives.
 TEST_F(CheckPress, PressDraggedOffKeepsTheSkinGlyphAndReleasingOutsideDoesNotToggle) {
-    const auto glyph = [&](HWND button) {
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < 13; ++y) {
-            for (int x = 0; x < 13; ++x) pixels.push_back(PixelAt(button, x, kGlyphTop + y));
-        }
-        return pixels;
-    };
+    const auto glyph = [&](HWND button) { return Grab(button, RECT{0, kGlyphTop, 13, kGlyphTop + 13}); };
     const auto expectFreshPaintLook = [&](HWND button, const char* step) {
         const std::vector<COLORREF> shown = glyph(button);
         RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
