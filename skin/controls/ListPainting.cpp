@@ -1,5 +1,7 @@
 #include "skin/controls/ListPainting.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "graphics/GdiHandles.h"
@@ -14,6 +16,8 @@
 #include "skin/core/SkinSettings.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/Geometry.h"
+#include "skin/draw/KeyBlend.h"
+#include "skin/draw/TopDownPixels.h"
 #include "skin/draw/WindowQueries.h"
 
 namespace skin {
@@ -50,6 +54,24 @@ void DrawListFrame(GxGraphics& g, int width, int height, const RECT& inner, bool
     if (pen.CreatePen1(colour, 1.0f, Gdiplus::UnitWorld)) {
         g.DrawRectangle(pen, 0, 0, static_cast<float>(width - 1), static_cast<float>(height - 1));
     }
+}
+
+// A client-sized 32-bit section of its own, filled with colour, which is also its DC's
+// background colour. Empty when either could not be made.
+gdi::MemoryDC FilledCanvas(int width, int height, COLORREF colour) {
+    gdi::MemoryDC canvas(nullptr);
+    const gdi::Brush brush(CreateSolidBrush(colour));
+    if (!brush || !canvas.adopt(CreateTopDownSection(width, height))) return gdi::MemoryDC();
+    const RECT all = {0, 0, width, height};
+    FillRect(canvas.get(), &all, brush.get());
+    SetBkColor(canvas.get(), colour);
+    return canvas;
+}
+
+// CLR_DEFAULT (or any colour with a top byte) means the system's window text.
+COLORREF TreeTextColour(HWND tree) {
+    const auto colour = static_cast<DWORD>(SendMessageA(tree, TVM_GETTEXTCOLOR, 0, 0));
+    return (colour & 0xFF000000u) != 0 ? GetSysColor(COLOR_WINDOWTEXT) : colour;
 }
 
 }  // namespace
@@ -111,16 +133,25 @@ LRESULT PaintSystemNonClient(HWND window, WPARAM region, LPARAM lParam) {
 std::optional<LRESULT> PaintTranslucentTree(HWND window, LPARAM lParam) {
     RECT rc = {};
     GetClientRect(window, &rc);
-    ComposedBackground items(window, rc);
+    const int width = rc.right - rc.left;
+    const int height = rc.bottom - rc.top;
+    // The tree fills its background in the key colour (set when it was skinned); a canvas
+    // of the key keeps whatever it leaves unpainted see-through as well.
+    const gdi::MemoryDC items = FilledCanvas(width, height, kKeyColour);
     ComposedBackground back = ComposeVeiledBackground(window);
     if (!items || !back) return std::nullopt;
-    // The tree fills its background in the key colour (set when it was skinned), so
-    // only its items survive the keyed copy.
-    CallPreviousProc(window, WM_PAINT, reinterpret_cast<WPARAM>(items.dc()), lParam);
-    TransparentBlt(back.dc(), 0, 0, rc.right, rc.bottom, items.dc(), 0, 0, rc.right, rc.bottom, kKeyColour);
-    {
-        const gdi::WindowDC screen = GetClientDCWithoutChildren(window);
-        if (screen) BitBlt(screen.get(), 0, 0, rc.right - rc.left, rc.bottom - rc.top, back.dc(), 0, 0, SRCCOPY);
+    CallPreviousProc(window, WM_PAINT, reinterpret_cast<WPARAM>(items.get()), lParam);
+    PixelCopy ground = CopyPixels(back.dc(), width, height);
+    const PixelCopy drawn = CopyPixels(items.get(), width, height);
+    const gdi::WindowDC screen = GetClientDCWithoutChildren(window);
+    if (ground && drawn && ground.pixels.size() == drawn.pixels.size()) {
+        // Text edges went soft against the key; they are laid over the veil instead.
+        BlendKeyedOver(ground.pixels.data(), drawn.pixels.data(), ground.pixels.size(), kKeyColour,
+                       TreeTextColour(window));
+        if (screen) DrawPixels(ground, screen.get(), POINT{0, 0});
+    } else {
+        TransparentBlt(back.dc(), 0, 0, width, height, items.get(), 0, 0, width, height, kKeyColour);
+        if (screen) BitBlt(screen.get(), 0, 0, width, height, back.dc(), 0, 0, SRCCOPY);
     }
     return DefWindowProcA(window, WM_PAINT, 0, lParam);
 }

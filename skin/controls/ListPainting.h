@@ -36,9 +36,11 @@ bool IsListFramePainted(HWND window);
 // Answers the default procedure's result.
 LRESULT PaintSystemNonClient(HWND window, WPARAM region, LPARAM lParam);
 
-// WM_PAINT of a tree view in translucent mode: the tree draws itself, background in the
-// key colour, off screen, and only its items go over the veiled background. Answers the result for the message;
-// nothing when no background could be composed (the caller then passes the message on).
+// WM_PAINT of a tree view in translucent mode: the tree draws itself off screen on a
+// canvas of the key colour, background in the key colour too; key pixels show the veiled
+// background, and the soft edges of its text are laid over the veil rather than left
+// mixed with the key (KeyBlend.h). Answers the result for the message; nothing when no
+// background could be composed (the caller then passes the message on).
 std::optional<LRESULT> PaintTranslucentTree(HWND window, LPARAM lParam);
 
 // WM_PAINT of a list view or list box in translucent mode: the control draws its items
