@@ -24,6 +24,7 @@ namespace skin {
 namespace {
 
 constexpr char kComboListClass[] = "ComboLBox";
+constexpr char kListBoxClass[] = "ListBox";
 constexpr int kOutlineAlpha = 200;
 constexpr int kRestOutlineAlpha = 90;
 
@@ -72,6 +73,32 @@ gdi::MemoryDC FilledCanvas(int width, int height, COLORREF colour) {
 COLORREF TreeTextColour(HWND tree) {
     const auto colour = static_cast<DWORD>(SendMessageA(tree, TVM_GETTEXTCOLOR, 0, 0));
     return (colour & 0xFF000000u) != 0 ? GetSysColor(COLOR_WINDOWTEXT) : colour;
+}
+
+// A list box not drawn by its owner fills each row and the rest of its client area opaque
+// in the DC's background colour (which the hollow-brush answer leaves alone).
+bool IsMattedListBox(HWND window) { return HasWindowClass(window, kListBoxClass) && !IsOwnerDrawListBox(window); }
+
+// The list box paints once on black and once on white; the two pictures part its drawing
+// from its ground, and the ground becomes the veiled background on `veiled`. A keyed copy
+// would leave its anti-aliased text fringed. False, with nothing painted, when the two
+// canvases cannot be made.
+bool PaintMatted(HWND list, HDC veiled, int width, int height, LPARAM lParam) {
+    const gdi::MemoryDC onBlack = FilledCanvas(width, height, kBlack);
+    const gdi::MemoryDC onWhite = FilledCanvas(width, height, kWhite);
+    if (!onBlack || !onWhite) return false;
+    CallPreviousProc(list, WM_PAINT, reinterpret_cast<WPARAM>(onBlack.get()), lParam);
+    CallPreviousProc(list, WM_PAINT, reinterpret_cast<WPARAM>(onWhite.get()), lParam);
+    PixelCopy ground = CopyPixels(veiled, width, height);
+    const PixelCopy black = CopyPixels(onBlack.get(), width, height);
+    const PixelCopy white = CopyPixels(onWhite.get(), width, height);
+    if (!ground || !black || !white) {
+        BitBlt(veiled, 0, 0, width, height, onWhite.get(), 0, 0, SRCCOPY);  // the system's own look
+        return true;
+    }
+    BlendMattedOver(ground.pixels.data(), black.pixels.data(), white.pixels.data(), ground.pixels.size());
+    DrawPixels(ground, veiled, POINT{0, 0});
+    return true;
 }
 
 }  // namespace
@@ -163,7 +190,10 @@ std::optional<LRESULT> PaintTranslucentList(HWND window, LPARAM lParam) {
     if (!back) return std::nullopt;
     {
         const gdi::PaintDC dc(window);
-        CallPreviousProc(window, WM_PAINT, reinterpret_cast<WPARAM>(back.dc()), lParam);
+        if (!IsMattedListBox(window) ||
+            !PaintMatted(window, back.dc(), rc.right - rc.left, rc.bottom - rc.top, lParam)) {
+            CallPreviousProc(window, WM_PAINT, reinterpret_cast<WPARAM>(back.dc()), lParam);
+        }
         if (dc) BitBlt(dc.get(), 0, 0, rc.right - rc.left, rc.bottom - rc.top, back.dc(), 0, 0, SRCCOPY);
     }
     back.reset();
