@@ -24,6 +24,20 @@ constexpr char kDateTimeClass[] = "SysDateTimePick32";
 // For a list view this bit is LVS_SORTASCENDING; such list views keep their own look.
 constexpr LONG kListViewSkipBit = 0x0010;
 
+// The list box's own switch for its caret (the dotted focus rectangle), as a combo box
+// turns it off in its list; winuser.h leaves it out.
+constexpr UINT kListBoxCaretOff = 0x01A4;
+
+// The skin's outline shows the focus wherever it paints the ring; the system's dotted
+// rectangle would only be drawn over the content.
+bool OutlineShowsFocus(HWND window) { return IsListFramePainted(window); }
+
+// Wine's list box ignores the UI state and turns its caret on at every focus.
+// Turned off, the caret takes the dotted rectangle it has just drawn with it.
+void TurnOffCaret(HWND listBox) {
+    if (!IsOwnerDrawListBox(listBox) && OutlineShowsFocus(listBox)) SendMessageA(listBox, kListBoxCaretOff, 0, 0);
+}
+
 // --- installing ---
 
 bool AcceptsListView(HWND control) { return (GetWindowLongA(control, GWL_STYLE) & kListViewSkipBit) == 0; }
@@ -38,7 +52,13 @@ void FinishTreeView(ListEntry&, HWND control, int, int) {
     if (SkinTranslucentEdits) SendMessageA(control, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(kKeyColour));
 }
 
-const ControlFamily<ListEntry> kListBoxes = {kListBoxClass, &SkinnedWindow::listControls, ListSkinProc};
+// A list box that has the focus already has its caret drawn.
+void FinishListBox(ListEntry&, HWND control, int, int) {
+    if (GetFocus() == control) TurnOffCaret(control);
+}
+
+const ControlFamily<ListEntry> kListBoxes = {
+    kListBoxClass, &SkinnedWindow::listControls, ListSkinProc, nullptr, nullptr, FinishListBox};
 const ControlFamily<ListEntry> kComboLists = {kComboListClass, &SkinnedWindow::listControls, ListSkinProc};
 const ControlFamily<ListEntry> kListViews = {
     kListViewClass, &SkinnedWindow::listControls, ListSkinProc, AcceptsListView, nullptr, FinishListView};
@@ -85,7 +105,16 @@ LRESULT RepaintWhenTranslucent(const List& l, UINT message, WPARAM wParam, LPARA
 LRESULT OnFocus(const List& l, UINT message, WPARAM wParam, LPARAM lParam) {
     l.entry->focused = message == WM_SETFOCUS ? 1 : 0;
     PaintListFrame(l.recordIndex, l.entryIndex);
-    return PassOn(l.window, message, wParam, lParam);
+    const LRESULT result = PassOn(l.window, message, wParam, lParam);
+    if (message == WM_SETFOCUS && KindOf(l.window) == ListKind::kListBox) TurnOffCaret(l.window);
+    return result;
+}
+
+// Controls that ask their UI state before drawing focus rectangles or access keys are told
+// to hide both.
+LRESULT OnQueryUiState(const List& l, WPARAM wParam, LPARAM lParam) {
+    const LRESULT state = PassOn(l.window, WM_QUERYUISTATE, wParam, lParam);
+    return OutlineShowsFocus(l.window) ? (state | UISF_HIDEFOCUS | UISF_HIDEACCEL) : state;
 }
 
 LRESULT OnPaint(const List& l, WPARAM wParam, LPARAM lParam) {
@@ -211,6 +240,8 @@ LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             return OnMouseLeave(l, wParam, lParam);
         case kListArrowKeyTick:
             return OnArrowKeyTick(l, wParam, lParam);
+        case WM_QUERYUISTATE:
+            return OnQueryUiState(l, wParam, lParam);
         default:
             return PassOn(window, message, wParam, lParam);
     }
