@@ -8,6 +8,7 @@
 #include "skin/controls/ListPainting.h"
 #include "skin/controls/OffscreenPaint.h"
 #include "skin/controls/Subclassing.h"
+#include "skin/draw/ColourAnswers.h"
 #include "skin/draw/WindowQueries.h"
 
 namespace skin {
@@ -82,7 +83,7 @@ void InstallComboLists(int parentIndex, HWND parent) {
 
 using List = SkinnedControl<ListEntry>;
 
-enum class ListKind { kTree, kListView, kListBox, kComboList, kOther };
+enum class ListKind { kTree, kListView, kListBox, kComboList, kIpAddress, kOther };
 
 ListKind KindOf(HWND window) {
     const std::string name = GetWindowClassName(window);
@@ -90,7 +91,17 @@ ListKind KindOf(HWND window) {
     if (name == kListViewClass) return ListKind::kListView;
     if (name == kListBoxClass) return ListKind::kListBox;
     if (name == kComboListClass) return ListKind::kComboList;
+    if (name == kIpAddressClass) return ListKind::kIpAddress;
     return ListKind::kOther;
+}
+
+bool IsTextOrScrollChange(WORD code) {
+    return code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE;
+}
+
+// One of the IP control's own edit fields.
+bool IsIpField(const List& l, HWND field) {
+    return field && GetParent(field) == l.window && HasWindowClass(field, "Edit");
 }
 
 bool IsArrowKey(WPARAM key) { return key >= VK_LEFT && key <= VK_DOWN; }
@@ -115,6 +126,27 @@ LRESULT OnFocus(const List& l, UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT OnQueryUiState(const List& l, WPARAM wParam, LPARAM lParam) {
     const LRESULT state = PassOn(l.window, WM_QUERYUISTATE, wParam, lParam);
     return OutlineShowsFocus(l.window) ? (state | UISF_HIDEFOCUS | UISF_HIDEACCEL) : state;
+}
+
+// The IP control's fields ask it, their parent, for their colours: veiled like any edit.
+LRESULT OnFieldColour(const List& l, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND field = reinterpret_cast<HWND>(lParam);
+    if (SkinTranslucentEdits && KindOf(l.window) == ListKind::kIpAddress && IsIpField(l, field)) {
+        if (HBRUSH brush = AnswerWithPatternBrush(field, reinterpret_cast<HDC>(wParam))) {
+            return reinterpret_cast<LRESULT>(brush);
+        }
+    }
+    return PassOn(l.window, message, wParam, lParam);
+}
+
+// A field's text moved over ground it does not erase itself, as in a combo box's field.
+LRESULT OnCommand(const List& l, WPARAM wParam, LPARAM lParam) {
+    HWND source = reinterpret_cast<HWND>(lParam);
+    if (SkinTranslucentEdits && IsTextOrScrollChange(HIWORD(wParam)) && KindOf(l.window) == ListKind::kIpAddress &&
+        IsIpField(l, source)) {
+        InvalidateRect(source, nullptr, TRUE);
+    }
+    return PassOn(l.window, WM_COMMAND, wParam, lParam);
 }
 
 LRESULT OnPaint(const List& l, WPARAM wParam, LPARAM lParam) {
@@ -242,6 +274,11 @@ LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             return OnArrowKeyTick(l, wParam, lParam);
         case WM_QUERYUISTATE:
             return OnQueryUiState(l, wParam, lParam);
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return OnFieldColour(l, message, wParam, lParam);
+        case WM_COMMAND:
+            return OnCommand(l, wParam, lParam);
         default:
             return PassOn(window, message, wParam, lParam);
     }
