@@ -1,5 +1,7 @@
 #include "skin/controls/ListPainting.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "graphics/GdiHandles.h"
@@ -14,12 +16,15 @@
 #include "skin/core/SkinSettings.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/Geometry.h"
+#include "skin/draw/KeyBlend.h"
+#include "skin/draw/TopDownPixels.h"
 #include "skin/draw/WindowQueries.h"
 
 namespace skin {
 namespace {
 
 constexpr char kComboListClass[] = "ComboLBox";
+constexpr char kListBoxClass[] = "ListBox";
 constexpr int kOutlineAlpha = 200;
 constexpr int kRestOutlineAlpha = 90;
 
@@ -50,6 +55,50 @@ void DrawListFrame(GxGraphics& g, int width, int height, const RECT& inner, bool
     if (pen.CreatePen1(colour, 1.0f, Gdiplus::UnitWorld)) {
         g.DrawRectangle(pen, 0, 0, static_cast<float>(width - 1), static_cast<float>(height - 1));
     }
+}
+
+// A client-sized 32-bit section of its own, filled with colour, which is also its DC's
+// background colour. Empty when either could not be made.
+gdi::MemoryDC FilledCanvas(int width, int height, COLORREF colour) {
+    gdi::MemoryDC canvas(nullptr);
+    const gdi::Brush brush(CreateSolidBrush(colour));
+    if (!brush || !canvas.adopt(CreateTopDownSection(width, height))) return gdi::MemoryDC();
+    const RECT all = {0, 0, width, height};
+    FillRect(canvas.get(), &all, brush.get());
+    SetBkColor(canvas.get(), colour);
+    return canvas;
+}
+
+// CLR_DEFAULT (or any colour with a top byte) means the system's window text.
+COLORREF TreeTextColour(HWND tree) {
+    const auto colour = static_cast<DWORD>(SendMessageA(tree, TVM_GETTEXTCOLOR, 0, 0));
+    return (colour & 0xFF000000u) != 0 ? GetSysColor(COLOR_WINDOWTEXT) : colour;
+}
+
+// A list box not drawn by its owner fills each row and the rest of its client area opaque
+// in the DC's background colour (which the hollow-brush answer leaves alone).
+bool IsMattedListBox(HWND window) { return HasWindowClass(window, kListBoxClass) && !IsOwnerDrawListBox(window); }
+
+// The list box paints once on black and once on white; the two pictures part its drawing
+// from its ground, and the ground becomes the veiled background on `veiled`. A keyed copy
+// would leave its anti-aliased text fringed. False, with nothing painted, when the two
+// canvases cannot be made.
+bool PaintMatted(HWND list, HDC veiled, int width, int height, LPARAM lParam) {
+    const gdi::MemoryDC onBlack = FilledCanvas(width, height, kBlack);
+    const gdi::MemoryDC onWhite = FilledCanvas(width, height, kWhite);
+    if (!onBlack || !onWhite) return false;
+    CallPreviousProc(list, WM_PAINT, reinterpret_cast<WPARAM>(onBlack.get()), lParam);
+    CallPreviousProc(list, WM_PAINT, reinterpret_cast<WPARAM>(onWhite.get()), lParam);
+    PixelCopy ground = CopyPixels(veiled, width, height);
+    const PixelCopy black = CopyPixels(onBlack.get(), width, height);
+    const PixelCopy white = CopyPixels(onWhite.get(), width, height);
+    if (!ground || !black || !white) {
+        BitBlt(veiled, 0, 0, width, height, onWhite.get(), 0, 0, SRCCOPY);  // the system's own look
+        return true;
+    }
+    BlendMattedOver(ground.pixels.data(), black.pixels.data(), white.pixels.data(), ground.pixels.size());
+    DrawPixels(ground, veiled, POINT{0, 0});
+    return true;
 }
 
 }  // namespace
@@ -111,16 +160,25 @@ LRESULT PaintSystemNonClient(HWND window, WPARAM region, LPARAM lParam) {
 std::optional<LRESULT> PaintTranslucentTree(HWND window, LPARAM lParam) {
     RECT rc = {};
     GetClientRect(window, &rc);
-    ComposedBackground items(window, rc);
+    const int width = rc.right - rc.left;
+    const int height = rc.bottom - rc.top;
+    // The tree fills its background in the key colour (set when it was skinned); a canvas
+    // of the key keeps whatever it leaves unpainted see-through as well.
+    const gdi::MemoryDC items = FilledCanvas(width, height, kKeyColour);
     ComposedBackground back = ComposeVeiledBackground(window);
     if (!items || !back) return std::nullopt;
-    // The tree fills its background in the key colour (set when it was skinned), so
-    // only its items survive the keyed copy.
-    CallPreviousProc(window, WM_PAINT, reinterpret_cast<WPARAM>(items.dc()), lParam);
-    TransparentBlt(back.dc(), 0, 0, rc.right, rc.bottom, items.dc(), 0, 0, rc.right, rc.bottom, kKeyColour);
-    {
-        const gdi::WindowDC screen = GetClientDCWithoutChildren(window);
-        if (screen) BitBlt(screen.get(), 0, 0, rc.right - rc.left, rc.bottom - rc.top, back.dc(), 0, 0, SRCCOPY);
+    CallPreviousProc(window, WM_PAINT, reinterpret_cast<WPARAM>(items.get()), lParam);
+    PixelCopy ground = CopyPixels(back.dc(), width, height);
+    const PixelCopy drawn = CopyPixels(items.get(), width, height);
+    const gdi::WindowDC screen = GetClientDCWithoutChildren(window);
+    if (ground && drawn && ground.pixels.size() == drawn.pixels.size()) {
+        // Text edges went soft against the key; they are laid over the veil instead.
+        BlendKeyedOver(ground.pixels.data(), drawn.pixels.data(), ground.pixels.size(), kKeyColour,
+                       TreeTextColour(window));
+        if (screen) DrawPixels(ground, screen.get(), POINT{0, 0});
+    } else {
+        TransparentBlt(back.dc(), 0, 0, width, height, items.get(), 0, 0, width, height, kKeyColour);
+        if (screen) BitBlt(screen.get(), 0, 0, width, height, back.dc(), 0, 0, SRCCOPY);
     }
     return DefWindowProcA(window, WM_PAINT, 0, lParam);
 }
@@ -132,7 +190,10 @@ std::optional<LRESULT> PaintTranslucentList(HWND window, LPARAM lParam) {
     if (!back) return std::nullopt;
     {
         const gdi::PaintDC dc(window);
-        CallPreviousProc(window, WM_PAINT, reinterpret_cast<WPARAM>(back.dc()), lParam);
+        if (!IsMattedListBox(window) ||
+            !PaintMatted(window, back.dc(), rc.right - rc.left, rc.bottom - rc.top, lParam)) {
+            CallPreviousProc(window, WM_PAINT, reinterpret_cast<WPARAM>(back.dc()), lParam);
+        }
         if (dc) BitBlt(dc.get(), 0, 0, rc.right - rc.left, rc.bottom - rc.top, back.dc(), 0, 0, SRCCOPY);
     }
     back.reset();

@@ -36,13 +36,17 @@ bool IsListFramePainted(HWND window);
 // Answers the default procedure's result.
 LRESULT PaintSystemNonClient(HWND window, WPARAM region, LPARAM lParam);
 
-// WM_PAINT of a tree view in translucent mode: the tree draws itself, background in the
-// key colour, off screen, and only its items go over the veiled background. Answers the result for the message;
-// nothing when no background could be composed (the caller then passes the message on).
+// WM_PAINT of a tree view in translucent mode: the tree draws itself off screen on a
+// canvas of the key colour, background in the key colour too; key pixels show the veiled
+// background, and the soft edges of its text are laid over the veil rather than left
+// mixed with the key (KeyBlend.h). Answers the result for the message; nothing when no
+// background could be composed (the caller then passes the message on).
 std::optional<LRESULT> PaintTranslucentTree(HWND window, LPARAM lParam);
 
-// WM_PAINT of a list view or list box in translucent mode: the control draws its items
-// straight onto the veiled background. Same answer as PaintTranslucentTree.
+// WM_PAINT of a list view or list box in translucent mode: a list view draws its items
+// straight onto the veiled background; a list box that is not owner-drawn paints twice, on
+// black and on white, and what it left unpainted or filled with its ground becomes the
+// veiled background. Same answer as PaintTranslucentTree.
 std::optional<LRESULT> PaintTranslucentList(HWND window, LPARAM lParam);
 
 }  // namespace skin

@@ -8,6 +8,7 @@
 #include "skin/controls/ListPainting.h"
 #include "skin/controls/OffscreenPaint.h"
 #include "skin/controls/Subclassing.h"
+#include "skin/draw/ColourAnswers.h"
 #include "skin/draw/WindowQueries.h"
 
 namespace skin {
@@ -24,6 +25,20 @@ constexpr char kDateTimeClass[] = "SysDateTimePick32";
 // For a list view this bit is LVS_SORTASCENDING; such list views keep their own look.
 constexpr LONG kListViewSkipBit = 0x0010;
 
+// The list box's own switch for its caret (the dotted focus rectangle), as a combo box
+// turns it off in its list; winuser.h leaves it out.
+constexpr UINT kListBoxCaretOff = 0x01A4;
+
+// The skin's outline shows the focus wherever it paints the ring; the system's dotted
+// rectangle would only be drawn over the content.
+bool OutlineShowsFocus(HWND window) { return IsListFramePainted(window); }
+
+// Wine's list box ignores the UI state and turns its caret on at every focus.
+// Turned off, the caret takes the dotted rectangle it has just drawn with it.
+void TurnOffCaret(HWND listBox) {
+    if (!IsOwnerDrawListBox(listBox) && OutlineShowsFocus(listBox)) SendMessageA(listBox, kListBoxCaretOff, 0, 0);
+}
+
 // --- installing ---
 
 bool AcceptsListView(HWND control) { return (GetWindowLongA(control, GWL_STYLE) & kListViewSkipBit) == 0; }
@@ -38,7 +53,13 @@ void FinishTreeView(ListEntry&, HWND control, int, int) {
     if (SkinTranslucentEdits) SendMessageA(control, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(kKeyColour));
 }
 
-const ControlFamily<ListEntry> kListBoxes = {kListBoxClass, &SkinnedWindow::listControls, ListSkinProc};
+// A list box that has the focus already has its caret drawn.
+void FinishListBox(ListEntry&, HWND control, int, int) {
+    if (GetFocus() == control) TurnOffCaret(control);
+}
+
+const ControlFamily<ListEntry> kListBoxes = {
+    kListBoxClass, &SkinnedWindow::listControls, ListSkinProc, nullptr, nullptr, FinishListBox};
 const ControlFamily<ListEntry> kComboLists = {kComboListClass, &SkinnedWindow::listControls, ListSkinProc};
 const ControlFamily<ListEntry> kListViews = {
     kListViewClass, &SkinnedWindow::listControls, ListSkinProc, AcceptsListView, nullptr, FinishListView};
@@ -62,7 +83,7 @@ void InstallComboLists(int parentIndex, HWND parent) {
 
 using List = SkinnedControl<ListEntry>;
 
-enum class ListKind { kTree, kListView, kListBox, kComboList, kOther };
+enum class ListKind { kTree, kListView, kListBox, kComboList, kIpAddress, kOther };
 
 ListKind KindOf(HWND window) {
     const std::string name = GetWindowClassName(window);
@@ -70,7 +91,17 @@ ListKind KindOf(HWND window) {
     if (name == kListViewClass) return ListKind::kListView;
     if (name == kListBoxClass) return ListKind::kListBox;
     if (name == kComboListClass) return ListKind::kComboList;
+    if (name == kIpAddressClass) return ListKind::kIpAddress;
     return ListKind::kOther;
+}
+
+bool IsTextOrScrollChange(WORD code) {
+    return code == EN_VSCROLL || code == EN_HSCROLL || code == EN_CHANGE || code == EN_UPDATE;
+}
+
+// One of the IP control's own edit fields.
+bool IsIpField(const List& l, HWND field) {
+    return field && GetParent(field) == l.window && HasWindowClass(field, "Edit");
 }
 
 bool IsArrowKey(WPARAM key) { return key >= VK_LEFT && key <= VK_DOWN; }
@@ -85,7 +116,37 @@ LRESULT RepaintWhenTranslucent(const List& l, UINT message, WPARAM wParam, LPARA
 LRESULT OnFocus(const List& l, UINT message, WPARAM wParam, LPARAM lParam) {
     l.entry->focused = message == WM_SETFOCUS ? 1 : 0;
     PaintListFrame(l.recordIndex, l.entryIndex);
+    const LRESULT result = PassOn(l.window, message, wParam, lParam);
+    if (message == WM_SETFOCUS && KindOf(l.window) == ListKind::kListBox) TurnOffCaret(l.window);
+    return result;
+}
+
+// Controls that ask their UI state before drawing focus rectangles or access keys are told
+// to hide both.
+LRESULT OnQueryUiState(const List& l, WPARAM wParam, LPARAM lParam) {
+    const LRESULT state = PassOn(l.window, WM_QUERYUISTATE, wParam, lParam);
+    return OutlineShowsFocus(l.window) ? (state | UISF_HIDEFOCUS | UISF_HIDEACCEL) : state;
+}
+
+// The IP control's fields ask it, their parent, for their colours: veiled like any edit.
+LRESULT OnFieldColour(const List& l, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND field = reinterpret_cast<HWND>(lParam);
+    if (SkinTranslucentEdits && KindOf(l.window) == ListKind::kIpAddress && IsIpField(l, field)) {
+        if (HBRUSH brush = AnswerWithPatternBrush(field, reinterpret_cast<HDC>(wParam))) {
+            return reinterpret_cast<LRESULT>(brush);
+        }
+    }
     return PassOn(l.window, message, wParam, lParam);
+}
+
+// A field's text moved over ground it does not erase itself, as in a combo box's field.
+LRESULT OnCommand(const List& l, WPARAM wParam, LPARAM lParam) {
+    HWND source = reinterpret_cast<HWND>(lParam);
+    if (SkinTranslucentEdits && IsTextOrScrollChange(HIWORD(wParam)) && KindOf(l.window) == ListKind::kIpAddress &&
+        IsIpField(l, source)) {
+        InvalidateRect(source, nullptr, TRUE);
+    }
+    return PassOn(l.window, WM_COMMAND, wParam, lParam);
 }
 
 LRESULT OnPaint(const List& l, WPARAM wParam, LPARAM lParam) {
@@ -211,6 +272,13 @@ LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             return OnMouseLeave(l, wParam, lParam);
         case kListArrowKeyTick:
             return OnArrowKeyTick(l, wParam, lParam);
+        case WM_QUERYUISTATE:
+            return OnQueryUiState(l, wParam, lParam);
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return OnFieldColour(l, message, wParam, lParam);
+        case WM_COMMAND:
+            return OnCommand(l, wParam, lParam);
         default:
             return PassOn(window, message, wParam, lParam);
     }

@@ -1,5 +1,5 @@
-// Hover, focus, scrolling and clicks on skinned lists, many times over, leave no GDI or
-// GDI+ object and no composed picture behind.
+// Hover, focus, scrolling, clicks and typing on skinned lists, many times over, leave no GDI
+// or GDI+ object and no composed picture behind.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -25,14 +25,21 @@ TEST(ListLeaks, ManyEventsLeaveTheObjectCountsFlat) {
     HWND listBox = AddControl(popup, "ListBox", WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE, 10, 10, 140, 100);
     HWND tree = AddControl(popup, "SysTreeView32", WS_VSCROLL, WS_EX_CLIENTEDGE, 160, 10, 140, 100);
     HWND view = AddControl(popup, "SysListView32", LVS_REPORT, WS_EX_CLIENTEDGE, 10, 120, 140, 100);
+    HWND ip = AddControl(popup, WC_IPADDRESSA, 0, 0, 160, 120, 140, 24);
+    HWND field = FindWindowExA(ip, nullptr, "Edit", nullptr);
     for (int i = 0; i < 20; ++i) SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("item"));
     skin::InstallListSkin(popup.index(), popup.hwnd());
-    const HWND controls[] = {listBox, tree, view};
+    const HWND controls[] = {listBox, tree, view, ip};
 
     // Each event is one message a user's action would bring, followed by its paint.
     auto event = [&](int i) {
-        HWND control = controls[i % 3];
-        switch ((i / 3) % 7) {
+        HWND control = controls[i % 4];
+        if (control == ip) {
+            // A digit typed and taken back: the field asks for its veiled brush again.
+            SendMessageA(field, WM_CHAR, (i & 4) ? '1' : VK_BACK, 0);
+            UpdateWindow(field);
+        }
+        switch ((i / 4) % 7) {
             case 0:
                 SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));  // the hot control changes
                 break;
