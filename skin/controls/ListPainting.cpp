@@ -157,30 +157,47 @@ LRESULT PaintSystemNonClient(HWND window, WPARAM region, LPARAM lParam) {
     return PaintOnlyScrollBars(window, lParam);
 }
 
-std::optional<LRESULT> PaintTranslucentTree(HWND window, LPARAM lParam) {
+namespace {
+
+// The control paints on a canvas of `ground` (a colour it fills its background with), and
+// what it drew goes over the veiled background with that colour left out and the edges of
+// its `text` blended with the veil rather than the canvas.
+std::optional<LRESULT> PaintKeyedOverVeil(HWND window, LPARAM lParam, COLORREF ground, COLORREF text) {
     RECT rc = {};
     GetClientRect(window, &rc);
     const int width = rc.right - rc.left;
     const int height = rc.bottom - rc.top;
-    // The tree fills its background in the key colour (set when it was skinned); a canvas
-    // of the key keeps whatever it leaves unpainted see-through as well.
-    const gdi::MemoryDC items = FilledCanvas(width, height, kKeyColour);
+    const gdi::MemoryDC items = FilledCanvas(width, height, ground);
     ComposedBackground back = ComposeVeiledBackground(window);
     if (!items || !back) return std::nullopt;
     CallPreviousProc(window, WM_PAINT, reinterpret_cast<WPARAM>(items.get()), lParam);
-    PixelCopy ground = CopyPixels(back.dc(), width, height);
+    PixelCopy veil = CopyPixels(back.dc(), width, height);
     const PixelCopy drawn = CopyPixels(items.get(), width, height);
     const gdi::WindowDC screen = GetClientDCWithoutChildren(window);
-    if (ground && drawn && ground.pixels.size() == drawn.pixels.size()) {
-        // Text edges went soft against the key; they are laid over the veil instead.
-        BlendKeyedOver(ground.pixels.data(), drawn.pixels.data(), ground.pixels.size(), kKeyColour,
-                       TreeTextColour(window));
-        if (screen) DrawPixels(ground, screen.get(), POINT{0, 0});
+    if (veil && drawn && veil.pixels.size() == drawn.pixels.size()) {
+        BlendKeyedOver(veil.pixels.data(), drawn.pixels.data(), veil.pixels.size(), ground, text);
+        if (screen) DrawPixels(veil, screen.get(), POINT{0, 0});
     } else {
-        TransparentBlt(back.dc(), 0, 0, width, height, items.get(), 0, 0, width, height, kKeyColour);
+        TransparentBlt(back.dc(), 0, 0, width, height, items.get(), 0, 0, width, height, ground);
         if (screen) BitBlt(screen.get(), 0, 0, width, height, back.dc(), 0, 0, SRCCOPY);
     }
     return DefWindowProcA(window, WM_PAINT, 0, lParam);
+}
+
+}  // namespace
+
+// The tree fills its background in the key colour (set when it was skinned); a canvas of
+// the key keeps whatever it leaves unpainted see-through as well.
+std::optional<LRESULT> PaintTranslucentTree(HWND window, LPARAM lParam) {
+    return PaintKeyedOverVeil(window, lParam, kKeyColour, TreeTextColour(window));
+}
+
+// The IP control fills the room round its fields with the window colour (the face colour
+// when disabled) and draws its dots in the window-text (grey) colour.
+std::optional<LRESULT> PaintTranslucentIpAddress(HWND window, LPARAM lParam) {
+    const bool enabled = IsWindowEnabled(window) != FALSE;
+    return PaintKeyedOverVeil(window, lParam, GetSysColor(enabled ? COLOR_WINDOW : COLOR_3DFACE),
+                              GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
 }
 
 std::optional<LRESULT> PaintTranslucentList(HWND window, LPARAM lParam) {

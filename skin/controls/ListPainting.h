@@ -43,6 +43,10 @@ LRESULT PaintSystemNonClient(HWND window, WPARAM region, LPARAM lParam);
 // background could be composed (the caller then passes the message on).
 std::optional<LRESULT> PaintTranslucentTree(HWND window, LPARAM lParam);
 
+// WM_PAINT of an IP address control in translucent mode, the same way with its own ground
+// colour as the key: the room round its fields shows the veil, its dots stay.
+std::optional<LRESULT> PaintTranslucentIpAddress(HWND window, LPARAM lParam);
+
 // WM_PAINT of a list view or list box in translucent mode: a list view draws its items
 // straight onto the veiled background; a list box that is not owner-drawn paints twice, on
 // black and on white, and what it left unpainted or filled with its ground becomes the

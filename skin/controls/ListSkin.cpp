@@ -157,6 +157,9 @@ LRESULT OnPaint(const List& l, WPARAM wParam, LPARAM lParam) {
             case ListKind::kTree:
                 painted = PaintTranslucentTree(l.window, lParam);
                 break;
+            case ListKind::kIpAddress:
+                painted = PaintTranslucentIpAddress(l.window, lParam);
+                break;
             case ListKind::kListView:
             case ListKind::kListBox:
                 painted = PaintTranslucentList(l.window, lParam);

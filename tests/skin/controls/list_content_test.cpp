@@ -130,6 +130,14 @@ const Probe kProbes[] = {
     {"IP field 2", [](const Controls& c) { return FieldMargin(c.ip, 1); }, Look::kVeiled},
     {"IP field 3", [](const Controls& c) { return FieldMargin(c.ip, 2); }, Look::kVeiled},
     {"IP field 4, typed into", [](const Controls& c) { return FieldMargin(c.ip, 3); }, Look::kVeiled},
+    {"IP control: the room left of its first field",
+     [](const Controls& c) {
+         RECT field = {};
+         GetWindowRect(Field(c.ip, 0), &field);
+         MapWindowPoints(nullptr, c.ip, reinterpret_cast<POINT*>(&field), 2);
+         return Target{c.ip, RECT{3, 3, field.left, Client(c.ip).bottom - 3}};
+     },
+     Look::kVeiled},
 };
 
 int CountWhere(const Target& t, bool (*test)(COLORREF pixel, COLORREF reference), COLORREF reference) {
