@@ -75,10 +75,6 @@ COLORREF TreeTextColour(HWND tree) {
     return (colour & 0xFF000000u) != 0 ? GetSysColor(COLOR_WINDOWTEXT) : colour;
 }
 
-// A list box not drawn by its owner fills each row and the rest of its client area opaque
-// in the DC's background colour (which the hollow-brush answer leaves alone).
-bool IsMattedListBox(HWND window) { return HasWindowClass(window, kListBoxClass) && !IsOwnerDrawListBox(window); }
-
 // The list box paints once on black and once on white; the two pictures part its drawing
 // from its ground, and the ground becomes the veiled background on `veiled`. A keyed copy
 // would leave its anti-aliased text fringed. False, with nothing painted, when the two
@@ -102,6 +98,8 @@ bool PaintMatted(HWND list, HDC veiled, int width, int height, LPARAM lParam) {
 }
 
 }  // namespace
+
+bool IsMattedListBox(HWND window) { return HasWindowClass(window, kListBoxClass) && !IsOwnerDrawListBox(window); }
 
 bool HasFrameBorder(HWND window) {
     const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);

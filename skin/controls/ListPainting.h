@@ -13,6 +13,11 @@ namespace skin {
 // WS_BORDER, or any of WS_EX_WINDOWEDGE, WS_EX_CLIENTEDGE, WS_EX_DLGMODALFRAME.
 bool HasFrameBorder(HWND window);
 
+// A list box not drawn by its owner: it fills each row and the rest of its client area
+// opaque in the DC's background colour (which the hollow-brush answer leaves alone), so the
+// skin paints it twice and keeps only what it drew.
+bool IsMattedListBox(HWND window);
+
 // Paints the frame ring of the control in entry entryIndex of the record's
 // listControls at once; a state not given comes from the entry. Nothing is painted for
 // a combo list or a control without a frame style, nor for a stale index.

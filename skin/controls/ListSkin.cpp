@@ -234,6 +234,17 @@ LRESULT OnArrowKeyTick(const List& l, WPARAM wParam, LPARAM lParam) {
     return PassOn(l.window, kListArrowKeyTick, wParam, lParam);
 }
 
+// Some of these controls draw their enabled or disabled look straight away, over the skin.
+LRESULT OnEnable(const List& l, WPARAM wParam, LPARAM lParam) {
+    const HWND window = l.window;
+    const LRESULT result = PassOn(window, WM_ENABLE, wParam, lParam);
+    if (SkinTranslucentEdits) {
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+    return result;
+}
+
 }  // namespace
 
 void InstallListSkin(int parentIndex, HWND parent) {
@@ -245,9 +256,66 @@ void InstallListSkin(int parentIndex, HWND parent) {
     InstallControlFamily(kDateTimePickers, parentIndex, parent);
 }
 
+namespace {
+
+LRESULT Dispatch(const List& l, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Where a list box's selection, caret and first row stand: when a message moves them, the
+// list box has redrawn the rows concerned straight on screen, opaque.
+struct RowState {
+    LRESULT selected, caret, top, count;
+    bool operator==(const RowState& o) const {
+        return selected == o.selected && caret == o.caret && top == o.top && count == o.count;
+    }
+};
+
+RowState ReadRows(HWND list) {
+    return RowState{SendMessageA(list, LB_GETCURSEL, 0, 0), SendMessageA(list, LB_GETCARETINDEX, 0, 0),
+                    SendMessageA(list, LB_GETTOPINDEX, 0, 0), SendMessageA(list, LB_GETSELCOUNT, 0, 0)};
+}
+
+bool MayRedrawRows(UINT message) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_MOUSEMOVE:
+        case WM_KEYDOWN:
+        case WM_CHAR:
+        case WM_TIMER:
+        case LB_SETCURSEL:
+        case LB_SETSEL:
+        case LB_SETCARETINDEX:
+        case LB_SELITEMRANGE:
+        case LB_SELITEMRANGEEX:
+        case LB_SELECTSTRING:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const List l = FindSkinnedControl(window, &SkinnedWindow::listControls);
     if (!l) return PassOn(window, message, wParam, lParam);
+    if (!SkinTranslucentEdits || !MayRedrawRows(message) || !IsMattedListBox(window)) {
+        return Dispatch(l, message, wParam, lParam);
+    }
+    const RowState before = ReadRows(window);
+    const LRESULT result = Dispatch(l, message, wParam, lParam);
+    // Painted over at once, before the opaque rows can be seen.
+    if (IsWindow(window) && !(ReadRows(window) == before)) {
+        InvalidateRect(window, nullptr, FALSE);
+        UpdateWindow(window);
+    }
+    return result;
+}
+
+namespace {
+
+LRESULT Dispatch(const List& l, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = l.window;
     switch (message) {
         case WM_MOVE:
             return RepaintWhenTranslucent(l, message, wParam, lParam);
@@ -282,9 +350,13 @@ LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
             return OnFieldColour(l, message, wParam, lParam);
         case WM_COMMAND:
             return OnCommand(l, wParam, lParam);
+        case WM_ENABLE:
+            return OnEnable(l, wParam, lParam);
         default:
             return PassOn(window, message, wParam, lParam);
     }
 }
+
+}  // namespace
 
 }  // namespace skin

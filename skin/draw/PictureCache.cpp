@@ -1,5 +1,6 @@
 #include "skin/draw/PictureCache.h"
 
+#include <cstring>
 #include <memory>
 
 #include "graphics/GxGraphics.h"
@@ -8,19 +9,28 @@
 namespace skin {
 namespace {
 
+// Entries keep a copy of the bytes they were decoded from and are found by comparing it:
+// freed bytes may be followed by other bytes of the same size at the same address.
 struct Decoded {
-    const void* bytes;
-    std::size_t size;
+    std::vector<std::uint8_t> bytes;
     std::unique_ptr<GxImage> picture;
 };
 
 struct Stretched {
-    const void* bytes;
-    std::size_t size;
+    std::vector<std::uint8_t> bytes;
     int width;
     int height;
     std::unique_ptr<GxBitmap> picture;
 };
+
+bool SameBytes(const std::vector<std::uint8_t>& kept, const void* bytes, std::size_t size) {
+    return kept.size() == size && (kept.data() == bytes || std::memcmp(kept.data(), bytes, size) == 0);
+}
+
+std::vector<std::uint8_t> CopyOf(const void* bytes, std::size_t size) {
+    const auto* first = static_cast<const std::uint8_t*>(bytes);
+    return std::vector<std::uint8_t>(first, first + size);
+}
 
 // A handful of windows and sizes at most: a linear search is the fastest lookup.
 constexpr std::size_t kMaxStretched = 4;
@@ -40,10 +50,10 @@ std::vector<Stretched>& StretchedList() {
 const GxImage* DecodedPicture(const void* bytes, std::size_t size) {
     if (!bytes || size == 0) return nullptr;
     for (const Decoded& d : DecodedList())
-        if (d.bytes == bytes && d.size == size) return d.picture.get();
+        if (SameBytes(d.bytes, bytes, size)) return d.picture.get();
     auto picture = std::make_unique<GxImage>();
     if (!picture->LoadImageFromStream(bytes, size)) return nullptr;
-    DecodedList().push_back(Decoded{bytes, size, std::move(picture)});
+    DecodedList().push_back(Decoded{CopyOf(bytes, size), std::move(picture)});
     return DecodedList().back().picture.get();
 }
 
@@ -51,7 +61,7 @@ const GxImage* StretchedPicture(const std::vector<std::uint8_t>& bytes, int widt
     if (bytes.empty() || width <= 0 || height <= 0) return nullptr;
     auto& list = StretchedList();
     for (const Stretched& s : list)
-        if (s.bytes == bytes.data() && s.size == bytes.size() && s.width == width && s.height == height)
+        if (s.width == width && s.height == height && SameBytes(s.bytes, bytes.data(), bytes.size()))
             return s.picture.get();
     const GxImage* source = DecodedPicture(bytes);
     if (!source) return nullptr;
@@ -63,7 +73,7 @@ const GxImage* StretchedPicture(const std::vector<std::uint8_t>& bytes, int widt
         surface.DrawImageRect(*source, 0, 0, static_cast<float>(width), static_cast<float>(height));
     }
     if (list.size() >= kMaxStretched) list.erase(list.begin());
-    list.push_back(Stretched{bytes.data(), bytes.size(), width, height, std::move(picture)});
+    list.push_back(Stretched{bytes, width, height, std::move(picture)});
     return list.back().picture.get();
 }
 

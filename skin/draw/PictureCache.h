@@ -3,8 +3,8 @@
 // again (a hover repaint or a caption-button fade tick would otherwise decode a PNG per
 // call, and a frame rebuild the whole background GIF).
 //
-// Entries are keyed by the address and size of the encoded bytes and are only valid while
-// those bytes stay as they are. What clears the cache:
+// Entries are keyed by the content of the encoded bytes (a copy is kept and compared), so
+// new bytes at the address of freed ones never get the old picture. What clears the cache:
 //   - setBackground, which replaces the engine-wide picture;
 //   - ReleaseFrameResources, which frees a window's own pictures (caption buttons, window
 //     picture) together with its record;
