@@ -13,11 +13,14 @@
 #include "editor/FormLayout.h"
 #include "editor/MobTextBuilder.h"
 #include "editor/Startup.h"
+#include "gallery/GalleryLayout.h"
+#include "gallery/GalleryWindow.h"
 #include "graphics/GdiHandles.h"
 #include "graphics/GdiObjectCount.h"
 #include "graphics/GxCore.h"
 #include "skin/core/SkinEngine.h"
 #include "skin/core/SkinRegistry.h"
+#include "skin/engine/SkinnedProgram.h"
 #include "skin/frame/LayerCache.h"
 
 using bench::Figure;
@@ -111,13 +114,24 @@ double PeakWorkingSetMb() {
     return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
 }
 
-// Start-up as the program runs it: engine, graphics, pictures, form, handler, first paint.
-Figure MeasureStartup() {
-    Figure f{"startup", {}};
+HWND MakeGallery(bool skinned) {
+    gallery::GalleryOptions options;
+    if (skinned) options.onCreated = [](HWND window) { skin::SkinProgramForm(window, gallery::kIdGroupBox); };
+    options.quitOnDestroy = false;
+    HWND window = gallery::CreateGalleryWindow(GetModuleHandleA(nullptr), options);
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump();
+    return window;
+}
+
+// Start-up as the program runs it: engine, graphics, pictures, form, handler, first paint;
+// unskinned, the same path with the form-created handler left out.
+Figure MeasureStartup(bool skinned) {
+    Figure f{skinned ? "startup" : "startup_unskinned", {}};
     for (int i = 0; i < kWarmups + kSlowReps; ++i) {
         const double start = bench::NowMs();
         editor::StartProgram();
-        HWND form = MakeForm(true);
+        HWND form = MakeForm(skinned);
         GdiFlush();
         const double elapsed = bench::NowMs() - start;
         DestroyWindow(form);
@@ -128,11 +142,17 @@ Figure MeasureStartup() {
     return f;
 }
 
+double Ratio(const Figure& measured, const Figure& baseline) {
+    return baseline.median() > 0 ? measured.median() / baseline.median() : 0;
+}
+
 }  // namespace
 
 int main() {
     std::vector<Figure> figures;
-    figures.push_back(MeasureStartup());
+    figures.push_back(MeasureStartup(true));
+    figures.push_back(MeasureStartup(false));
+    const double startupRatio = Ratio(figures[0], figures[1]);
 
     editor::StartProgram();
     HWND skinned = MakeForm(true);
@@ -146,8 +166,31 @@ int main() {
     Figure repaintPlain = Measure("repaint_unskinned", kWarmups, kReps, [&] { FullRepaint(plain); });
     figures.push_back(repaint);
     figures.push_back(repaintPlain);
+
+    // The gallery: every family, many more controls, against the same window unskinned.
+    double galleryRatio = 0;
+    {
+        HWND gallerySkinned = MakeGallery(true);
+        HWND galleryPlain = MakeGallery(false);
+        SetWindowPos(galleryPlain, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(gallerySkinned, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        Figure gallery = Measure("repaint_gallery", kWarmups, kReps, [&] { FullRepaint(gallerySkinned); });
+        SetWindowPos(galleryPlain, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        Figure galleryUnskinned =
+            Measure("repaint_gallery_unskinned", kWarmups, kReps, [&] { FullRepaint(galleryPlain); });
+        galleryRatio = Ratio(gallery, galleryUnskinned);
+        figures.push_back(gallery);
+        figures.push_back(galleryUnskinned);
+        DestroyWindow(gallerySkinned);
+        DestroyWindow(galleryPlain);
+        Pump();
+        SetWindowPos(skinned, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        FullRepaint(skinned);
+        Pump();
+    }
     const int gdiAfterWarmup = gdi::LiveGdiObjects();
 
+    double areaRatio = 0;
     if (engine && index > 0) {
         RECT client;
         GetClientRect(skinned, &client);
@@ -157,6 +200,28 @@ int main() {
         figures.push_back(Measure(
             "rebuild_new_size", kWarmups, kReps, [&] { engine->rebuildBackground(index, dc.get(), 0); },
             [&] { skin::ForgetLayers(skinned); }));
+        // The same at the size of a maximized window: the cost should grow with the area.
+        RECT work = {};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        RECT before = {};
+        GetWindowRect(skinned, &before);
+        SetWindowPos(skinned, nullptr, work.left, work.top, work.right - work.left, work.bottom - work.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        Pump();
+        RECT maximized = {};
+        GetClientRect(skinned, &maximized);
+        {
+            const gdi::WindowDC big = gdi::WindowDC::Client(skinned);
+            figures.push_back(Measure(
+                "rebuild_maximized", kWarmups, kReps, [&] { engine->rebuildBackground(index, big.get(), 0); },
+                [&] { skin::ForgetLayers(skinned); }));
+        }
+        areaRatio = static_cast<double>(maximized.right) * maximized.bottom /
+                    (static_cast<double>(client.right) * client.bottom);
+        SetWindowPos(skinned, nullptr, before.left, before.top, before.right - before.left, before.bottom - before.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        FullRepaint(skinned);
+        Pump();
     }
 
     // Hover: the pointer arrives on each control from a control of another family.
@@ -197,6 +262,21 @@ int main() {
     SendMessageA(skinned, WM_MOUSEMOVE, 0, Point(200, 200));
     Pump();
 
+    // A full repaint right after a caption button's fade has run its eight steps.
+    Figure afterFade = Measure(
+        "repaint_after_fade", kWarmups, kReps, [&] { FullRepaint(skinned); },
+        [&] {
+            side ^= 1;
+            const int x = client.right - (side ? 20 : 60);
+            SendMessageA(skinned, WM_MOUSEHOVER, 0, Point(x, 10));
+            SendMessageA(skinned, WM_MOUSEMOVE, 0, Point(x, 10));
+            for (int step = 0; step < 8; ++step) SendMessageA(skinned, WM_TIMER, reinterpret_cast<WPARAM>(skinned), 0);
+            SendMessageA(skinned, WM_MOUSEMOVE, 0, Point(200, 200));
+            for (int step = 0; step < 8; ++step) SendMessageA(skinned, WM_TIMER, reinterpret_cast<WPARAM>(skinned), 0);
+        });
+    figures.push_back(afterFade);
+    Pump();
+
     // Generate with every switch on.
     for (int id : kSwitches) SendDlgItemMessageA(skinned, id, BM_CLICK, 0, 0);
     Pump();
@@ -224,16 +304,17 @@ int main() {
     const Figure* rebuild = nullptr;
     for (const Figure& f : figures)
         if (f.name == "rebuild") rebuild = &f;
-    const double ratio = repaintPlain.median() > 0 ? repaint.median() / repaintPlain.median() : 0;
+    const double ratio = Ratio(repaint, repaintPlain);
     const int gdiAfterRun = gdi::LiveGdiObjects();
-    std::printf("repaint_ratio %.2f\n", ratio);
+    std::printf("repaint_ratio %.2f  gallery_ratio %.2f  startup_ratio %.2f  maximized_area_ratio %.2f\n", ratio,
+                galleryRatio, startupRatio, areaRatio);
     std::printf("live GDI objects %d (after warm-up %d), live GDI+ objects %d, peak working set %.1f MB\n", gdiAfterRun,
                 gdiAfterWarmup, GxLiveObjects(), PeakWorkingSetMb());
     std::printf(
         "bench: repaint_ratio=%.2f hover_ms=%.3f rebuild_ms=%.3f startup_ms=%.3f generate_1mb_ms=%.1f "
-        "gdi_delta=%d\n",
+        "gdi_delta=%d startup_ratio=%.2f gallery_ratio=%.2f after_fade_ms=%.3f\n",
         ratio, hoverWorst, rebuild ? rebuild->median() : 0.0, figures[0].median(), big.median(),
-        gdiAfterRun - gdiAfterWarmup);
+        gdiAfterRun - gdiAfterWarmup, startupRatio, galleryRatio, afterFade.median());
     std::fflush(stdout);
     if (composed == 0) return 1;
 
