@@ -14,8 +14,8 @@ bool BackgroundKey::operator==(const BackgroundKey& other) const {
 
 BackgroundKey BackgroundKeyOf(HWND control) {
     BackgroundKey key;
-    key.generation = BackgroundGeneration();
     key.placement = WindowRectInRoot(control);
+    key.generation = BackgroundGeneration(control, key.placement);
     key.client = ClientRectOf(control);
     key.veilAlpha = SkinVeilAlpha;
     return key;

@@ -9,7 +9,7 @@
 namespace skin {
 
 struct BackgroundKey {
-    unsigned generation = 0;  // BackgroundGeneration() when the key was taken
+    unsigned generation = 0;  // BackgroundGeneration() under the placement when the key was taken
     RECT placement = {};      // the control's rectangle in its root window
     RECT client = {};         // the control's client rectangle
     int veilAlpha = 0;

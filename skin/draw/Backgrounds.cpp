@@ -1,5 +1,8 @@
 #include "skin/draw/Backgrounds.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "graphics/GxGraphics.h"
 #include "graphics/GxPath.h"
 #include "graphics/GxPenBrush.h"
@@ -232,10 +235,78 @@ bool CarriesOwnBackground(HWND window) { return GetPropInt(window, kPropOwnBackg
 HWND OwnBackgroundAncestor(HWND window) { return FindAncestor(window, CarriesOwnBackground); }
 
 namespace {
-unsigned g_backgroundGeneration = 1;
+
+// One change of a composed background: all of the root window's (or every root's, when
+// root is null), or only an area of it in its window coordinates.
+struct BackgroundChange {
+    HWND root;
+    bool whole;
+    RECT area;
+    unsigned serial;
+};
+
+// A caption fade redraws the same few button areas over and over: a root keeps at most
+// this many area changes before they are folded into one change of the whole.
+constexpr std::size_t kMaxAreaChanges = 16;
+
+unsigned g_serial = 1;
+std::vector<BackgroundChange>& Changes() {
+    static std::vector<BackgroundChange> changes;
+    return changes;
 }
 
-unsigned BackgroundGeneration() { return g_backgroundGeneration; }
-void NoteBackgroundChanged() { ++g_backgroundGeneration; }
+void NoteWholeChange(HWND root) {
+    auto& changes = Changes();
+    // Changes of windows that are gone, and those the new one covers, are dropped.
+    changes.erase(std::remove_if(changes.begin(), changes.end(),
+                                 [root](const BackgroundChange& c) {
+                                     return !root || c.root == root || (c.root && !IsWindow(c.root));
+                                 }),
+                  changes.end());
+    changes.push_back(BackgroundChange{root, true, RECT{}, g_serial});
+}
+
+}  // namespace
+
+unsigned BackgroundGeneration(HWND control, const RECT& placement) {
+    const HWND root = control ? GetAncestor(control, GA_ROOT) : nullptr;
+    unsigned generation = 1;
+    for (const BackgroundChange& c : Changes()) {
+        if (c.root && c.root != root) continue;
+        RECT overlap = {};
+        if (c.whole || IntersectRect(&overlap, &c.area, &placement)) generation = std::max(generation, c.serial);
+    }
+    return generation;
+}
+
+void NoteBackgroundChanged(HWND window, const RECT* area) {
+    ++g_serial;
+    const HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+    if (!root || !area) {
+        NoteWholeChange(root);
+        return;
+    }
+    // The area in the root's window coordinates, as a control's placement is measured.
+    RECT inRoot = *area;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&inRoot), 2);
+    RECT rootRect = {};
+    GetWindowRect(root, &rootRect);
+    OffsetRect(&inRoot, -rootRect.left, -rootRect.top);
+    auto& changes = Changes();
+    std::size_t areas = 0;
+    for (BackgroundChange& c : changes) {
+        if (c.root != root || c.whole) continue;
+        if (EqualRect(&c.area, &inRoot)) {
+            c.serial = g_serial;
+            return;
+        }
+        ++areas;
+    }
+    if (areas >= kMaxAreaChanges) {
+        NoteWholeChange(root);
+        return;
+    }
+    changes.push_back(BackgroundChange{root, false, inRoot, g_serial});
+}
 
 }  // namespace skin

@@ -38,11 +38,16 @@ bool CarriesOwnBackground(HWND window);
 // The window's nearest ancestor that carries its own background, or null.
 HWND OwnBackgroundAncestor(HWND window);
 
-// A number that changes whenever some window's composed background changes (a rebuild, a
-// caption button or title redrawn into it). Whatever keeps pictures made from composed
-// backgrounds compares it to know they still hold.
-unsigned BackgroundGeneration();
-void NoteBackgroundChanged();
+// A number that changes whenever the composed background under placement (a rectangle in
+// the window coordinates of the control's root window) changes: a rebuild, or a caption
+// button or the title redrawn into it. Whatever keeps pictures made from composed
+// backgrounds compares it to know they still hold; a caption fade leaves the kept pictures
+// of controls elsewhere in the window alone.
+unsigned BackgroundGeneration(HWND control, const RECT& placement);
+
+// The composed background of window changed: all of it, or only area (client coordinates
+// of window). A null window stands for every window's.
+void NoteBackgroundChanged(HWND window, const RECT* area = nullptr);
 
 // Owner of one composed background: released through ReleaseMemoryDC when it goes.
 class ComposedBackground {

@@ -73,7 +73,7 @@ bool BeginRedraw(const SkinnedWindow& record, const RECT& area, GxGraphics& surf
 // Shows the redrawn area on the window and tells the stores of composed pictures.
 void EndRedraw(const SkinnedWindow& record, const RECT& area, GxGraphics& surface) {
     surface.Flush(Gdiplus::FlushIntentionSync);
-    NoteBackgroundChanged();
+    NoteBackgroundChanged(record.hwnd, &area);
     ShowArea(record, area);
 }
 

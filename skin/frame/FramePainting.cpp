@@ -159,7 +159,7 @@ void ReleaseComposedBackground(SkinnedWindow& record) {
     if (record.backgroundDC) {
         // Selects the DC's own bitmap back, then deletes the composed one and the DC, once.
         record.backgroundDC.reset();
-        NoteBackgroundChanged();
+        NoteBackgroundChanged(record.hwnd);
     }
     RemovePropValue(record.hwnd, kPropOriginalBitmap);
     RemovePropValue(record.hwnd, kPropComposedBitmap);
@@ -217,7 +217,7 @@ void RebuildBackground(SkinEngine& engine, int index, HDC, int paint) {
     }
 
     record->backgroundStale = 0;
-    NoteBackgroundChanged();
+    NoteBackgroundChanged(window);
     if (!paint) return;
     {
         gdi::WindowDC target = gdi::WindowDC::Client(window);

@@ -73,7 +73,7 @@ public:
         const gdi::Brush brush(CreateSolidBrush(colour));
         RECT all = {0, 0, width_, height_};
         FillRect(dc_, &all, brush.get());
-        skin::NoteBackgroundChanged();
+        skin::NoteBackgroundChanged(nullptr);
     }
 
     HWND add(const char* className, const char* text, DWORD style, int x, int y, int width, int height,

@@ -1,6 +1,8 @@
 // Composed backgrounds read back pixel by pixel: offsets, veils, containers, release.
 #include "skin/draw/Backgrounds.h"
 
+#include "skin/draw/BackgroundKey.h"
+
 #include <gtest/gtest.h>
 
 #include "graphics/GxCore.h"
@@ -149,6 +151,41 @@ TEST(ComposeSkinBackground, TenThousandCompositionsLeaveNoObjectBehind) {
     skin::FreeMemoryDCList();
     EXPECT_EQ(0, skin::TheMemoryDCList().count());
     EXPECT_EQ(gdi, testing_support::LiveGdiObjects());
+}
+
+}  // namespace
+
+namespace {
+
+// A redraw of an area (a caption button's fade) changes the background key of the
+// controls under it only; a rebuild of the whole window changes every key in it, and
+// nothing of another window.
+TEST(BackgroundKey, ChangesWhereTheComposedBackgroundChangedAndNowhereElse) {
+    draw_test::SkinnedTestWindow window;
+    draw_test::SkinnedTestWindow other;
+    HWND top = window.child(window.hwnd(), "STATIC", 0, 150, 2, 40, 16);
+    HWND low = window.child(window.hwnd(), "STATIC", 0, 30, 60, 50, 20);
+    HWND elsewhere = other.child(other.hwnd(), "STATIC", 0, 30, 60, 50, 20);
+    struct Step {
+        HWND changed;
+        RECT area;  // empty: the whole window
+        bool topChanges, lowChanges, elsewhereChanges;
+    };
+    const Step steps[] = {
+        {window.hwnd(), RECT{140, 0, 166, 18}, true, false, false},
+        {window.hwnd(), RECT{140, 0, 166, 18}, true, false, false},  // the same area again
+        {window.hwnd(), RECT{0, 0, 10, 10}, false, false, false},
+        {window.hwnd(), RECT{}, true, true, false},
+        {nullptr, RECT{}, true, true, true},
+    };
+    for (const Step& step : steps) {
+        const skin::BackgroundKey before[] = {skin::BackgroundKeyOf(top), skin::BackgroundKeyOf(low),
+                                              skin::BackgroundKeyOf(elsewhere)};
+        skin::NoteBackgroundChanged(step.changed, IsRectEmpty(&step.area) ? nullptr : &step.area);
+        EXPECT_EQ(step.topChanges, before[0] != skin::BackgroundKeyOf(top));
+        EXPECT_EQ(step.lowChanges, before[1] != skin::BackgroundKeyOf(low));
+        EXPECT_EQ(step.elsewhereChanges, before[2] != skin::BackgroundKeyOf(elsewhere));
+    }
 }
 
 }  // namespace

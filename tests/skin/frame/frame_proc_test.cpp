@@ -399,7 +399,7 @@ TEST_F(ColourAnswers, ABrushIsReusedUntilTheBackgroundTheControlOrTheVeilChanges
         EXPECT_EQ(LiveGdiObjects(), live) << why;  // the old pair went with it
         first = now;
     };
-    NoteBackgroundChanged();
+    NoteBackgroundChanged(nullptr);
     expectReplaced("background recomposed");
     SetWindowPos(label_, nullptr, 24, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     expectReplaced("moved");

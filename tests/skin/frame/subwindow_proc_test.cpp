@@ -86,7 +86,7 @@ TEST_F(SubWindowProcTest, ColourRequestsGetSeeThroughBrushesWithoutChaining) {
     // Over an unchanged background the brush is handed out again; once the background
     // changes, the next request replaces both objects and deletes the old ones.
     EXPECT_EQ(colour(WM_CTLCOLORSTATIC, label), first);
-    skin::NoteBackgroundChanged();
+    skin::NoteBackgroundChanged(nullptr);
     const LRESULT second = colour(WM_CTLCOLORSTATIC, label);
     EXPECT_NE(second, first);
     EXPECT_EQ(GetObjectType(reinterpret_cast<HGDIOBJ>(first)), 0u);
