@@ -273,6 +273,8 @@ int main() {
             for (int step = 0; step < 8; ++step) SendMessageA(skinned, WM_TIMER, reinterpret_cast<WPARAM>(skinned), 0);
             SendMessageA(skinned, WM_MOUSEMOVE, 0, Point(200, 200));
             for (int step = 0; step < 8; ++step) SendMessageA(skinned, WM_TIMER, reinterpret_cast<WPARAM>(skinned), 0);
+            // What the fade left queued is handled first, as the message loop would.
+            Pump();
         });
     figures.push_back(afterFade);
     Pump();

@@ -8,17 +8,19 @@
 namespace skin {
 namespace {
 
-constexpr int kMirroredNames = 3;
+// The names kept here: the three every skin procedure reads, and the colour answer's brush
+// and bitmap, which every paint of an edit or a label reads.
+const char* const kMirroredNameList[] = {kPropListIndex, kPropOwnerIndex, kPropPreviousProc, kPropBrush,
+                                         kPropBrushBitmap};
+constexpr int kMirroredNames = static_cast<int>(sizeof(kMirroredNameList) / sizeof(kMirroredNameList[0]));
 
 // The slot of a mirrored name, or -1. The constants are compared first, by address.
 int SlotOf(const char* name) {
     if (!name || IS_INTRESOURCE(name)) return -1;
-    if (name == kPropListIndex) return 0;
-    if (name == kPropOwnerIndex) return 1;
-    if (name == kPropPreviousProc) return 2;
-    if (std::strcmp(name, kPropListIndex) == 0) return 0;
-    if (std::strcmp(name, kPropOwnerIndex) == 0) return 1;
-    if (std::strcmp(name, kPropPreviousProc) == 0) return 2;
+    for (int slot = 0; slot < kMirroredNames; ++slot)
+        if (name == kMirroredNameList[slot]) return slot;
+    for (int slot = 0; slot < kMirroredNames; ++slot)
+        if (std::strcmp(name, kMirroredNameList[slot]) == 0) return slot;
     return -1;
 }
 
@@ -64,7 +66,8 @@ void ForgetMirroredProp(HWND window, const char* name) {
     auto found = Mirror().find(window);
     if (found == Mirror().end()) return;
     found->second.present[slot] = false;
-    const bool any = found->second.present[0] || found->second.present[1] || found->second.present[2];
+    bool any = false;
+    for (bool present : found->second.present) any = any || present;
     if (!any) Mirror().erase(found);
 }
 

@@ -34,7 +34,8 @@ inline constexpr char kPropOriginalBitmap[] = "Ck_Ycjdx";
 inline constexpr char kPropComposedBitmap[] = "Ck_wtjbdx";
 
 // The three properties every skin procedure reads on every message ("Hw_lbID",
-// "Hw_FuID", "Hw_hProc") are also kept in this process, as they are written through
+// "Hw_FuID", "Hw_hProc"), and the colour answer's "Kj_dxjb" and "Kj_wtjb", which only the
+// skin writes, are also kept in this process, as they are written through
 // SetPropValue: a window property costs a round trip to the window server (about 25 us
 // under Wine), which a repaint of the editor pays a few hundred times. The window's own
 // properties stay the record that other code reads. What keeps the copy true:

@@ -13,7 +13,8 @@ struct SkinnedWindow;
 void SetRoundWindowRegion(HWND window);
 
 // Magenta ground, the rounded fill, the background picture in its mode and the title gloss.
-void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, const RECT& client);
+// With the DC under surface given, the opaque fill is done by the system.
+void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, const RECT& client, HDC dc = nullptr);
 
 // The double rounded border: dark outside, light inside.
 void PaintBorderLayer(GxGraphics& surface, const RECT& client);

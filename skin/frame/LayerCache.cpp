@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "skin/core/SkinSettings.h"
@@ -52,6 +53,10 @@ void KeepLayers(HWND window, const std::string& look, HDC dc, int width, int hei
     if (!window) return;
     PixelCopy picture = CopyPixels(dc, width, height);
     if (picture) AllLayers()[window] = Layers{look, std::move(picture)};
+}
+
+void KeepLayers(HWND window, const std::string& look, PixelCopy picture) {
+    if (window && picture) AllLayers()[window] = Layers{look, std::move(picture)};
 }
 
 void ForgetLayers(HWND window) { AllLayers().erase(window); }

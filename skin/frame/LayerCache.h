@@ -15,6 +15,7 @@
 #include <string>
 
 #include "skin/core/SkinnedWindow.h"
+#include "skin/draw/TopDownPixels.h"
 
 namespace skin {
 
@@ -26,6 +27,9 @@ bool DrawKeptLayers(HWND window, const std::string& look, HDC dc);
 
 // Keeps the client-sized pixels of dc (a DC holding a 32-bit section) under look.
 void KeepLayers(HWND window, const std::string& look, HDC dc, int width, int height);
+
+// Keeps pixels already made under look.
+void KeepLayers(HWND window, const std::string& look, PixelCopy picture);
 
 void ForgetLayers(HWND window);
 

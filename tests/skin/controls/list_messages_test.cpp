@@ -115,7 +115,9 @@ TEST_F(ListMessages, TranslucentContentIsPaintedIntoAMemoryPicture) {
         UpdateWindow(control);
         ASSERT_EQ(1, g_spy.count(WM_PAINT));
         for (const Seen& seen : g_spy.seen()) {
-            if (seen.message == WM_PAINT) EXPECT_EQ(static_cast<DWORD>(OBJ_MEMDC), seen.dcType);
+            if (seen.message == WM_PAINT) {
+                EXPECT_EQ(static_cast<DWORD>(OBJ_MEMDC), seen.dcType);
+            }
         }
         EXPECT_FALSE(HasUpdateRegion(control));
     }
