@@ -126,6 +126,28 @@ bool GxImage::SaveImageToFileW(const wchar_t* path, const char* format, const En
     return GxStore(GdipSaveImageToFile(GetNativeObject(), path, &encoder, parameters));
 }
 
+bool GxImage::ReadArgbPixels(std::vector<std::uint32_t>& pixels) const {
+    Gdiplus::ImageType type = Gdiplus::ImageTypeUnknown;
+    if (!GxStore(GdipGetImageType(GetNativeObject(), &type)) || type != Gdiplus::ImageTypeBitmap) return false;
+    const UINT width = GetImageWidth();
+    const UINT height = GetImageHeight();
+    if (width == 0 || height == 0) return false;
+    pixels.assign(static_cast<std::size_t>(width) * height, 0);
+    Gdiplus::BitmapData data = {};
+    data.Width = width;
+    data.Height = height;
+    data.Stride = static_cast<INT>(width * 4);
+    data.PixelFormat = PixelFormat32bppARGB;
+    data.Scan0 = pixels.data();
+    const Gdiplus::GpRect all(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+    auto* bitmap = static_cast<Gdiplus::GpBitmap*>(GetNativeObject());
+    if (!GxStore(GdipBitmapLockBits(bitmap, &all, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                                    PixelFormat32bppARGB, &data))) {
+        return false;
+    }
+    return GxStore(GdipBitmapUnlockBits(bitmap, &data));
+}
+
 UINT GxImage::GetImageWidth() const {
     UINT width = 0;
     if (!GxStore(GdipGetImageWidth(GetNativeObject(), &width))) return 0;

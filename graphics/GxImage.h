@@ -43,6 +43,8 @@ public:
     // Getters: the value GDI+ reports, or 0 on failure.
     UINT GetImageWidth() const;
     UINT GetImageHeight() const;
+    // The pixels as 32-bit ARGB, top row first, when the picture is a bitmap; false otherwise.
+    bool ReadArgbPixels(std::vector<std::uint32_t>& pixels) const;
     float GetImageHorizontalResolution() const;
     float GetImageVerticalResolution() const;
     Gdiplus::PixelFormat GetImagePixelFormat() const;

@@ -5,6 +5,7 @@
 
 #include "graphics/GxGraphics.h"
 #include "graphics/GxImage.h"
+#include "skin/draw/BilinearStretch.h"
 
 namespace skin {
 namespace {
@@ -20,7 +21,8 @@ struct Stretched {
     std::vector<std::uint8_t> bytes;
     int width;
     int height;
-    std::unique_ptr<GxBitmap> picture;
+    std::vector<std::uint32_t> pixels;  // the picture's memory when it was stretched here
+    std::unique_ptr<GxBitmap> picture;  // declared after pixels, so it goes first
 };
 
 bool SameBytes(const std::vector<std::uint8_t>& kept, const void* bytes, std::size_t size) {
@@ -66,14 +68,24 @@ const GxImage* StretchedPicture(const std::vector<std::uint8_t>& bytes, int widt
     const GxImage* source = DecodedPicture(bytes);
     if (!source) return nullptr;
     auto picture = std::make_unique<GxBitmap>();
-    if (!picture->CreateBitmap(width, height, PixelFormat32bppPARGB)) return nullptr;
-    {
+    std::vector<std::uint32_t> pixels;
+    std::vector<std::uint32_t> sourcePixels;
+    if (source->ReadArgbPixels(sourcePixels)) {
+        pixels = StretchBilinear(sourcePixels, static_cast<int>(source->GetImageWidth()),
+                                 static_cast<int>(source->GetImageHeight()), width, height);
+        if (!picture->CreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppPARGB,
+                                            reinterpret_cast<BYTE*>(pixels.data()))) {
+            return nullptr;
+        }
+    } else {
+        // Not a bitmap (a metafile, say): the library stretches it.
+        if (!picture->CreateBitmap(width, height, PixelFormat32bppPARGB)) return nullptr;
         GxGraphics surface;
         if (!surface.GetImageGraphicsContext(*picture)) return nullptr;
         surface.DrawImageRect(*source, 0, 0, static_cast<float>(width), static_cast<float>(height));
     }
     if (list.size() >= kMaxStretched) list.erase(list.begin());
-    list.push_back(Stretched{bytes, width, height, std::move(picture)});
+    list.push_back(Stretched{bytes, width, height, std::move(pixels), std::move(picture)});
     return list.back().picture.get();
 }
 

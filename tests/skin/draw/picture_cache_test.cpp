@@ -2,12 +2,19 @@
 // address (as after a freed picture) decode anew, and equal bytes anywhere share a decode.
 #include "skin/draw/PictureCache.h"
 
+#include "skin/draw/BilinearStretch.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "embedded_pictures.h"
+#include "graphics/GxGraphics.h"
+#include "graphics/GxImage.h"
 #include "support/Canvas.h"
 #include "support/GdiplusSession.h"
 
@@ -43,6 +50,43 @@ TEST(PictureCache, NewBytesAtTheSameAddressAndSizeGetTheirOwnPicture) {
     EXPECT_EQ(up, skin::DecodedPicture(copy.data(), copy.size()));
     EXPECT_EQ(2, skin::CachedPictureCount());
     skin::ClearPictureCache();
+}
+
+// The background stretched by the skin's own resampling gives the pixels the graphics
+// library gives, up to one step of rounding, at sizes up and down.
+TEST(BilinearStretch, MatchesTheGraphicsLibrarysStretch) {
+    testing_support::GdiplusSession session;
+    GxImage source;
+    ASSERT_TRUE(source.LoadImageFromStream(kBackground, kBackgroundSize));
+    std::vector<std::uint32_t> sourcePixels;
+    ASSERT_TRUE(source.ReadArgbPixels(sourcePixels));
+    const SIZE sizes[] = {{825, 405}, {97, 61}, {391, 220}};
+    for (const SIZE& size : sizes) {
+        GxBitmap library;
+        ASSERT_TRUE(library.CreateBitmap(size.cx, size.cy, PixelFormat32bppPARGB));
+        {
+            GxGraphics surface;
+            ASSERT_TRUE(surface.GetImageGraphicsContext(library));
+            surface.DrawImageRect(source, 0, 0, static_cast<float>(size.cx), static_cast<float>(size.cy));
+        }
+        std::vector<std::uint32_t> expected;
+        ASSERT_TRUE(library.ReadArgbPixels(expected));
+        const std::vector<std::uint32_t> stretched =
+            skin::StretchBilinear(sourcePixels, static_cast<int>(source.GetImageWidth()),
+                                  static_cast<int>(source.GetImageHeight()), size.cx, size.cy);
+        ASSERT_EQ(expected.size(), stretched.size());
+        int worst = 0;
+        for (size_t i = 0; i < stretched.size(); ++i) {
+            // expected is read back unpremultiplied; compare both premultiplied.
+            const std::uint32_t alpha = expected[i] >> 24;
+            for (int shift = 0; shift < 32; shift += 8) {
+                int want = static_cast<int>((expected[i] >> shift) & 0xFF);
+                if (shift < 24) want = static_cast<int>((static_cast<std::uint32_t>(want) * alpha + 127) / 255);
+                worst = std::max(worst, std::abs(want - static_cast<int>((stretched[i] >> shift) & 0xFF)));
+            }
+        }
+        EXPECT_LE(worst, 1) << size.cx << "x" << size.cy;
+    }
 }
 
 }  // namespace
