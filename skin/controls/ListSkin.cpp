@@ -274,11 +274,13 @@ RowState ReadRows(HWND list) {
                     SendMessageA(list, LB_GETTOPINDEX, 0, 0), SendMessageA(list, LB_GETSELCOUNT, 0, 0)};
 }
 
-bool MayRedrawRows(UINT message) {
+// Plain moves, the most frequent message, select nothing; only a held button does.
+bool MayRedrawRows(UINT message, WPARAM wParam) {
     switch (message) {
+        case WM_MOUSEMOVE:
+            return (wParam & MK_LBUTTON) != 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
-        case WM_MOUSEMOVE:
         case WM_KEYDOWN:
         case WM_CHAR:
         case WM_TIMER:
@@ -299,7 +301,7 @@ bool MayRedrawRows(UINT message) {
 LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const List l = FindSkinnedControl(window, &SkinnedWindow::listControls);
     if (!l) return PassOn(window, message, wParam, lParam);
-    if (!SkinTranslucentEdits || !MayRedrawRows(message) || !IsMattedListBox(window)) {
+    if (!SkinTranslucentEdits || !MayRedrawRows(message, wParam) || !IsMattedListBox(window)) {
         return Dispatch(l, message, wParam, lParam);
     }
     const RowState before = ReadRows(window);
