@@ -20,7 +20,13 @@ if [ "${#missing[@]}" -gt 0 ]; then
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
   fi
-  $SUDO apt-get update -q
+  # A mirror caught mid-sync fails one index now and then; try again, and if one
+  # index still fails, let the install say whether anything it needs is missing.
+  for attempt in 1 2 3; do
+    if $SUDO apt-get update -q; then break; fi
+    if [ "$attempt" -eq 3 ]; then echo "setup: apt-get update failed; installing from the indexes it did fetch" >&2; fi
+    sleep 10
+  done
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
