@@ -16,10 +16,11 @@
 namespace skin {
 
 // Asks for a WM_MOUSELEAVE when the pointer leaves the control; a request lasts until
-// that message, so it is renewed on every move.
+// that message.
 void ArmMouseLeave(HWND control);
 
-// Renews the leave request and records the move (hoverIndex). True when the control must
+// Renews the leave request unless the control is hot with its request standing, and
+// records the move (hoverIndex). True when the control must
 // now be drawn hot: another entry, or an entry of another family, is the hot one.
 bool NoteMouseMove(HWND control, SkinnedWindow& record, int entryIndex, int hotKind);
 

@@ -5,6 +5,7 @@
 #include "graphics/GxPenBrush.h"
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/FaceCache.h"
+#include "skin/draw/TopDownPixels.h"
 
 namespace skin {
 
@@ -52,7 +53,10 @@ bool PaintOffscreen(HWND window, const RECT& area, const OffscreenTarget& target
                 surface.Flush(Gdiplus::FlushIntentionSync);
             }
             if (!target.look.empty()) KeepFace(window, area, target.look, picture.dc());
-            if (target.keyed) {
+            const PixelCopy keyedCopy = target.keyed ? CopyPixels(picture.dc(), width, height) : PixelCopy{};
+            if (keyedCopy) {
+                DrawPixelsKeyed(keyedCopy, dc, target.at, key);
+            } else if (target.keyed) {
                 TransparentBlt(dc, target.at.x, target.at.y, width, height, picture.dc(), 0, 0, width, height, key);
             } else {
                 BitBlt(dc, target.at.x, target.at.y, width, height, picture.dc(), 0, 0, SRCCOPY);

@@ -27,7 +27,7 @@ PixelCopy CopyPixels(HDC dc, int width, int height);
 // Copies the pixels one to one to dc at `at`, through dc's clip.
 bool DrawPixels(const PixelCopy& copy, HDC dc, POINT at);
 
-// The same, leaving out pixels of keyColour (through a short-lived section).
+// The same, leaving out pixels of keyColour (through a clip made of the kept runs).
 bool DrawPixelsKeyed(const PixelCopy& copy, HDC dc, POINT at, COLORREF keyColour);
 
 }  // namespace skin
