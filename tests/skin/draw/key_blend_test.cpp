@@ -1,10 +1,13 @@
 // The pixel passes that lay a control's off-screen drawing over the veiled background:
-// keyed drawing with soft text edges, and a drawing made on black and on white.
+// keyed drawing with soft text edges, a drawing made on black and on white, and keyed copies.
 #include "skin/draw/KeyBlend.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+
+#include "graphics/GdiHandles.h"
+#include "skin/draw/TopDownPixels.h"
 
 namespace {
 
@@ -75,6 +78,68 @@ TEST(BlendMattedOver, TwoPassesPartTheDrawingFromItsGround) {
     skin::BlendMattedOver(&ground, nullptr, &white, 1);
     skin::BlendKeyedOver(&ground, nullptr, 1, kKey, kBlackText);
     EXPECT_EQ(0xFF000000u | kGround, ground);
+}
+
+// A keyed copy leaves exactly the pixels TransparentBlt leaves, wherever the key lies,
+// through a shifted origin and inside a clip the caller set. (Wine's TransparentBlt also
+// compares the alpha byte; the skin's key ignores it, as its blends do.)
+TEST(DrawPixelsKeyed, LeavesWhatTransparentBltLeaves) {
+    constexpr int kW = 23, kH = 17;
+    const struct {
+        const char* what;
+        bool (*isKey)(int x, int y);
+    } layouts[] = {
+        {"no key", [](int, int) { return false; }},
+        {"all key", [](int, int) { return true; }},
+        {"a kept-out hole", [](int x, int y) { return x > 3 && x < 15 && y > 2 && y < 12; }},
+        {"scattered", [](int x, int y) { return (x * 7 + y * 3) % 5 == 0; }},
+        {"a key column at each edge", [](int x, int) { return x == 0 || x == kW - 1; }},
+    };
+    const BITMAPINFO info = skin::TopDownInfo(kW + 8, kH + 8);
+    for (const auto& layout : layouts) {
+        SCOPED_TRACE(layout.what);
+        skin::PixelCopy face;
+        face.width = kW;
+        face.height = kH;
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x)
+                face.pixels.push_back(layout.isKey(x, y) ? 0x00FF00FFu : 0x00102030u + x * 5 + y);
+        std::vector<std::uint32_t> results[2];
+        for (int way = 0; way < 2; ++way) {
+            void* bits = nullptr;
+            gdi::MemoryDC canvas(nullptr);
+            ASSERT_TRUE(canvas.adopt(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)));
+            auto* pixels = static_cast<std::uint32_t*>(bits);
+            for (int i = 0; i < (kW + 8) * (kH + 8); ++i) pixels[i] = 0x00ABCDEFu + i;
+            SetViewportOrgEx(canvas.get(), 3, 2, nullptr);
+            IntersectClipRect(canvas.get(), 0, 0, kW, kH - 4);  // logical units: leaves the last rows out
+            const POINT at = {1, 1};
+            if (way == 0) {
+                EXPECT_TRUE(skin::DrawPixelsKeyed(face, canvas.get(), at, kKey));
+            } else {
+                gdi::MemoryDC source(nullptr);
+                ASSERT_TRUE(source.adopt(skin::CreateTopDownSection(kW, kH)));
+                skin::DrawPixels(face, source.get(), POINT{0, 0});
+                TransparentBlt(canvas.get(), at.x, at.y, kW, kH, source.get(), 0, 0, kW, kH, kKey);
+            }
+            GdiFlush();
+            results[way].assign(pixels, pixels + (kW + 8) * (kH + 8));
+        }
+        int differing = 0, first = -1;
+        for (size_t i = 0; i < results[0].size(); ++i)
+            if (results[0][i] != results[1][i] && differing++ == 0) first = static_cast<int>(i);
+        EXPECT_EQ(0, differing) << "first at x=" << first % (kW + 8) << " y=" << first / (kW + 8) << std::hex
+                                << " keyed 0x" << (first >= 0 ? results[0][first] : 0) << " system 0x"
+                                << (first >= 0 ? results[1][first] : 0);
+    }
+    // As in the blends above, the key with an alpha byte is still the key.
+    skin::PixelCopy keyWithAlpha;
+    keyWithAlpha.width = keyWithAlpha.height = 1;
+    keyWithAlpha.pixels = {0xFFFF00FFu};
+    gdi::MemoryDC canvas(nullptr);
+    ASSERT_TRUE(canvas.adopt(skin::CreateTopDownSection(2, 2)));
+    EXPECT_TRUE(skin::DrawPixelsKeyed(keyWithAlpha, canvas.get(), POINT{0, 0}, kKey));
+    EXPECT_EQ(RGB(0, 0, 0), GetPixel(canvas.get(), 0, 0));
 }
 
 }  // namespace
