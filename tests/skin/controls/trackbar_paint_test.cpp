@@ -22,10 +22,9 @@ namespace {
 
 constexpr COLORREF kBackground = RGB(200, 60, 40);
 
-class TrackBarPaint : public testing::Test {
+class TrackBarPaint : public bars_test::BarPaintTest {
 protected:
-    void SetUp() override { skin::SkinThemeColour = RGB(0, 0, 255); }
-    void TearDown() override { testing_support::PumpMessages(); }
+    TrackBarPaint() : BarPaintTest(kBackground) {}
 
     // A skinned track bar over 0..100, painted and settled.
     HWND skinned(DWORD style, int pos, int width = 150, int height = 30) {
@@ -35,10 +34,6 @@ protected:
         skin::InstallTrackBarSkin(popup.index(), popup.hwnd());
         settle(bar);
         return bar;
-    }
-    void settle(HWND bar) {
-        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-        testing_support::PumpMessages();
     }
     static RECT Thumb(HWND bar) {
         RECT thumb = {};
@@ -57,9 +52,6 @@ protected:
         }
         return -1;
     }
-
-    SettingsGuard settings;
-    SkinnedPopup popup{kBackground};
 };
 
 TEST_F(TrackBarPaint, RestingDotGrowsIntoAKnobUnderThePointerAndShrinksOnLeaving) {
