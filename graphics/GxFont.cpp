@@ -1,6 +1,7 @@
 #include "graphics/GxFont.h"
 
 #include "graphics/GdiHandles.h"
+#include "graphics/GxGetter.h"
 #include "graphics/GxGraphics.h"
 
 using namespace Gdiplus;
@@ -118,23 +119,11 @@ bool GxFont::GetFamily(GxFontFamily& family) const {
     return true;
 }
 
-int GxFont::GetFontStyle() const {
-    INT style = 0;
-    if (!GxStore(GdipGetFontStyle(GetNativeObject(), &style))) return 0;
-    return style;
-}
+int GxFont::GetFontStyle() const { return GxGetValue(GdipGetFontStyle, GetNativeObject()); }
 
-float GxFont::GetFontSize() const {
-    REAL size = 0;
-    if (!GxStore(GdipGetFontSize(GetNativeObject(), &size))) return 0;
-    return size;
-}
+float GxFont::GetFontSize() const { return GxGetValue(GdipGetFontSize, GetNativeObject()); }
 
-int GxFont::GetFontUnit() const {
-    Unit unit = UnitWorld;
-    if (!GxStore(GdipGetFontUnit(GetNativeObject(), &unit))) return 0;
-    return static_cast<int>(unit);
-}
+int GxFont::GetFontUnit() const { return static_cast<int>(GxGetValue(GdipGetFontUnit, GetNativeObject())); }
 
 float GxFont::GetFontHeight(const GxGraphics* graphics) const {
     REAL height = 0;
@@ -151,9 +140,7 @@ bool GxFontCollection::NewInstalledFontCollection() {
 }
 
 int GxFontCollection::GetFontCollectionFamilyCount() const {
-    INT count = 0;
-    if (!GxStore(GdipGetFontCollectionFamilyCount(collection_, &count))) return 0;
-    return count;
+    return GxGetValue(GdipGetFontCollectionFamilyCount, collection_);
 }
 
 bool GxStringFormat::CreateStringFormat(int flags, LANGID language) {
@@ -191,19 +178,13 @@ bool GxStringFormat::SetStringFormatHotkeyPrefix(int prefix) {
 }
 
 int GxStringFormat::GetStringFormatAlign() const {
-    StringAlignment align = StringAlignmentNear;
-    if (!GxStore(GdipGetStringFormatAlign(GetNativeObject(), &align))) return 0;
-    return static_cast<int>(align);
+    return static_cast<int>(GxGetValue(GdipGetStringFormatAlign, GetNativeObject()));
 }
 
 int GxStringFormat::GetStringFormatLineAlign() const {
-    StringAlignment align = StringAlignmentNear;
-    if (!GxStore(GdipGetStringFormatLineAlign(GetNativeObject(), &align))) return 0;
-    return static_cast<int>(align);
+    return static_cast<int>(GxGetValue(GdipGetStringFormatLineAlign, GetNativeObject()));
 }
 
 int GxStringFormat::GetStringFormatTrimming() const {
-    StringTrimming trimming = StringTrimmingNone;
-    if (!GxStore(GdipGetStringFormatTrimming(GetNativeObject(), &trimming))) return 0;
-    return static_cast<int>(trimming);
+    return static_cast<int>(GxGetValue(GdipGetStringFormatTrimming, GetNativeObject()));
 }

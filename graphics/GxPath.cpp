@@ -1,5 +1,7 @@
 #include "graphics/GxPath.h"
 
+#include "graphics/GxGetter.h"
+
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
@@ -59,11 +61,7 @@ bool GxPath::AddPathPolygon(const PointF* points, int count) {
     return GxStore(GdipAddPathPolygon(GetNativeObject(), points, count));
 }
 
-int GxPath::GetPointCount() const {
-    INT count = 0;
-    if (!GxStore(GdipGetPointCount(GetNativeObject(), &count))) return 0;
-    return count;
-}
+int GxPath::GetPointCount() const { return GxGetValue(GdipGetPointCount, GetNativeObject()); }
 
 std::vector<PointF> GxPath::GetPathPoints() const {
     int count = GetPointCount();

@@ -1,5 +1,6 @@
 #include "graphics/GxPenBrush.h"
 
+#include "graphics/GxGetter.h"
 #include "graphics/GxPath.h"
 
 using namespace Gdiplus;
@@ -20,11 +21,7 @@ bool GxSolidBrush::CreateSolidFill(ARGB colour) {
 
 bool GxSolidBrush::SetSolidFillColor(ARGB colour) { return GxStore(GdipSetSolidFillColor(Fill(), colour)); }
 
-ARGB GxSolidBrush::GetSolidFillColor() const {
-    ARGB colour = 0;
-    if (!GxStore(GdipGetSolidFillColor(Fill(), &colour))) return 0;
-    return colour;
-}
+ARGB GxSolidBrush::GetSolidFillColor() const { return GxGetValue(GdipGetSolidFillColor, Fill()); }
 
 bool GxLinearGradientBrush::CreateLineBrush(const PointF& point1, const PointF& point2, ARGB colour1, ARGB colour2,
                                             WrapMode wrapMode) {
@@ -93,11 +90,7 @@ bool GxPen::CreatePen2(const GxBrush& brush, float width, Unit unit) {
 
 bool GxPen::SetPenWidth(float width) { return GxStore(GdipSetPenWidth(GetNativeObject(), width)); }
 
-float GxPen::GetPenWidth() const {
-    REAL width = 0;
-    if (!GxStore(GdipGetPenWidth(GetNativeObject(), &width))) return 0;
-    return width;
-}
+float GxPen::GetPenWidth() const { return GxGetValue(GdipGetPenWidth, GetNativeObject()); }
 
 bool GxPen::SetPenColor(ARGB colour) { return GxStore(GdipSetPenColor(GetNativeObject(), colour)); }
 
