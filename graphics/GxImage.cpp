@@ -1,6 +1,6 @@
 #include "graphics/GxImage.h"
 
-#include "graphics/GxGetter.h"
+#include "graphics/GxCalls.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;

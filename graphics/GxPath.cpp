@@ -1,22 +1,18 @@
 #include "graphics/GxPath.h"
 
-#include "graphics/GxGetter.h"
+#include "graphics/GxCalls.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
 bool GxPath::CreatePath(FillMode fillMode) {
     GpPath* path = nullptr;
-    if (!GxStore(GdipCreatePath(fillMode, &path))) return false;
-    SetNativeObject(path);
-    return true;
+    return GxAdopt(*this, GdipCreatePath(fillMode, &path), path);
 }
 
 bool GxPath::ClonePath(GxPath& clone) const {
     GpPath* copy = nullptr;
-    if (!GxStore(GdipClonePath(GetNativeObject(), &copy))) return false;
-    clone.SetNativeObject(copy);
-    return true;
+    return GxAdopt(clone, GdipClonePath(GetNativeObject(), &copy), copy);
 }
 
 bool GxPath::ResetPath() { return GxStore(GdipResetPath(GetNativeObject())); }
