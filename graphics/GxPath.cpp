@@ -59,21 +59,23 @@ bool GxPath::AddPathPolygon(const PointF* points, int count) {
 
 int GxPath::GetPointCount() const { return GxGetValue(GdipGetPointCount, GetNativeObject()); }
 
-std::vector<PointF> GxPath::GetPathPoints() const {
-    int count = GetPointCount();
+namespace {
+
+// One element for each point of the path, as the call fills them in; none when it fails.
+template <class Element, class Fill>
+std::vector<Element> PerPoint(const GxPath& path, Fill fill) {
+    int count = path.GetPointCount();
     if (count <= 0) return {};
-    std::vector<PointF> points(static_cast<size_t>(count));
-    if (!GxStore(GdipGetPathPoints(GetNativeObject(), points.data(), count))) return {};
-    return points;
+    std::vector<Element> elements(static_cast<size_t>(count));
+    if (!GxStore(fill(path.GetNativeObject(), elements.data(), count))) return {};
+    return elements;
 }
 
-std::vector<BYTE> GxPath::GetPathTypes() const {
-    int count = GetPointCount();
-    if (count <= 0) return {};
-    std::vector<BYTE> types(static_cast<size_t>(count));
-    if (!GxStore(GdipGetPathTypes(GetNativeObject(), types.data(), count))) return {};
-    return types;
-}
+}  // namespace
+
+std::vector<PointF> GxPath::GetPathPoints() const { return PerPoint<PointF>(*this, GdipGetPathPoints); }
+
+std::vector<BYTE> GxPath::GetPathTypes() const { return PerPoint<BYTE>(*this, GdipGetPathTypes); }
 
 bool GxPath::GetPathWorldBounds(RectF* bounds) const {
     return GxStore(GdipGetPathWorldBounds(GetNativeObject(), bounds, nullptr, nullptr));
