@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "support/BarsFixture.h"
 #include "support/SkinnedPopup.h"
@@ -189,25 +190,13 @@ TEST_F(TrackBarPaint, ThePlateFollowsTheControlFramesSetting) {
 TEST_F(TrackBarPaint, HoverAndPositionChangesLeaveNoObjectsBehind) {
     HWND bar = skinned(TBS_ENABLESELRANGE, 10);
     SendMessageA(bar, TBM_SETSEL, TRUE, MAKELPARAM(20, 60));
-    auto events = [&](int count) {
-        for (int i = 0; i < count; ++i) {
-            switch (i % 4) {
-                case 0:
-                    SendMessageA(bar, WM_MOUSEMOVE, 0, MAKELPARAM(20, 10));
-                    break;
-                case 1:
-                    SendMessageA(bar, WM_MOUSELEAVE, 0, 0);
-                    break;
-                case 2:
-                    SendMessageA(bar, TBM_SETPOS, TRUE, i % 101);
-                    break;
-                default:
-                    settle(bar);
-                    break;
-            }
-        }
+    const std::function<void(int)> steps[] = {
+        [&](int) { SendMessageA(bar, WM_MOUSEMOVE, 0, MAKELPARAM(20, 10)); },
+        [&](int) { SendMessageA(bar, WM_MOUSELEAVE, 0, 0); },
+        [&](int i) { SendMessageA(bar, TBM_SETPOS, TRUE, i % 101); },
+        [&](int) { settle(bar); },
     };
-    testing_support::ExpectDrawingObjectsFlat(events, 200, 10000);
+    testing_support::ExpectDrawingObjectsFlat(testing_support::StepsInTurn(steps), 200, 10000);
 }
 
 }  // namespace
