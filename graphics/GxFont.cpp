@@ -1,6 +1,7 @@
 #include "graphics/GxFont.h"
 
 #include "graphics/GdiHandles.h"
+#include "graphics/GxCalls.h"
 #include "graphics/GxGraphics.h"
 
 using namespace Gdiplus;
@@ -12,16 +13,12 @@ bool GxFontFamily::CreateFontFamilyFromName(const char* name) {
 
 bool GxFontFamily::CreateFontFamilyFromNameW(const wchar_t* name) {
     GpFontFamily* family = nullptr;
-    if (!GxStore(GdipCreateFontFamilyFromName(name, nullptr, &family))) return false;
-    SetNativeObject(family);
-    return true;
+    return GxAdopt(*this, GdipCreateFontFamilyFromName(name, nullptr, &family), family);
 }
 
 bool GxFontFamily::CloneFontFamily(GxFontFamily& clone) const {
     GpFontFamily* copy = nullptr;
-    if (!GxStore(GdipCloneFontFamily(GetNativeObject(), &copy))) return false;
-    clone.SetNativeObject(copy);
-    return true;
+    return GxAdopt(clone, GdipCloneFontFamily(GetNativeObject(), &copy), copy);
 }
 
 std::string GxFontFamily::GetFamilyName(LANGID language) const {
@@ -43,9 +40,7 @@ bool GxFontFamily::IsStyleAvailable(int style) const {
 
 bool GxFont::CreateFontFromFamily(const GxFontFamily& family, float size, int style, Unit unit) {
     GpFont* font = nullptr;
-    if (!GxStore(GdipCreateFont(family.GetNativeObject(), size, style, unit, &font))) return false;
-    SetNativeObject(font);
-    return true;
+    return GxAdopt(*this, GdipCreateFont(family.GetNativeObject(), size, style, unit, &font), font);
 }
 
 bool GxFont::CreateFontFromName(const char* familyName, float size, int style, Unit unit) {
@@ -65,9 +60,7 @@ bool GxFont::CreateFontFromNameW(const wchar_t* familyName, float size, int styl
 
 bool GxFont::CreateFontFromDC(HDC dc) {
     GpFont* font = nullptr;
-    if (!GxStore(GdipCreateFontFromDC(dc, &font))) return false;
-    SetNativeObject(font);
-    return true;
+    return GxAdopt(*this, GdipCreateFontFromDC(dc, &font), font);
 }
 
 bool GxFont::CreateFontFromHFONT(HDC dc, HFONT font) {
@@ -82,16 +75,12 @@ bool GxFont::CreateFontFromHFONT(HDC dc, HFONT font) {
 
 bool GxFont::CreateFontFromLogfontA(HDC dc, const LOGFONTA& logfont) {
     GpFont* font = nullptr;
-    if (!GxStore(GdipCreateFontFromLogfontA(dc, &logfont, &font))) return false;
-    SetNativeObject(font);
-    return true;
+    return GxAdopt(*this, GdipCreateFontFromLogfontA(dc, &logfont, &font), font);
 }
 
 bool GxFont::CreateFontFromLogfontW(HDC dc, const LOGFONTW& logfont) {
     GpFont* font = nullptr;
-    if (!GxStore(GdipCreateFontFromLogfontW(dc, &logfont, &font))) return false;
-    SetNativeObject(font);
-    return true;
+    return GxAdopt(*this, GdipCreateFontFromLogfontW(dc, &logfont, &font), font);
 }
 
 bool GxFont::CreateDefaultGuiFont() {
@@ -106,35 +95,19 @@ bool GxFont::CreateDefaultGuiFont() {
 
 bool GxFont::CloneFont(GxFont& clone) const {
     GpFont* copy = nullptr;
-    if (!GxStore(GdipCloneFont(GetNativeObject(), &copy))) return false;
-    clone.SetNativeObject(copy);
-    return true;
+    return GxAdopt(clone, GdipCloneFont(GetNativeObject(), &copy), copy);
 }
 
 bool GxFont::GetFamily(GxFontFamily& family) const {
     GpFontFamily* result = nullptr;
-    if (!GxStore(GdipGetFamily(GetNativeObject(), &result))) return false;
-    family.SetNativeObject(result);
-    return true;
+    return GxAdopt(family, GdipGetFamily(GetNativeObject(), &result), result);
 }
 
-int GxFont::GetFontStyle() const {
-    INT style = 0;
-    if (!GxStore(GdipGetFontStyle(GetNativeObject(), &style))) return 0;
-    return style;
-}
+int GxFont::GetFontStyle() const { return GxGetValue(GdipGetFontStyle, GetNativeObject()); }
 
-float GxFont::GetFontSize() const {
-    REAL size = 0;
-    if (!GxStore(GdipGetFontSize(GetNativeObject(), &size))) return 0;
-    return size;
-}
+float GxFont::GetFontSize() const { return GxGetValue(GdipGetFontSize, GetNativeObject()); }
 
-int GxFont::GetFontUnit() const {
-    Unit unit = UnitWorld;
-    if (!GxStore(GdipGetFontUnit(GetNativeObject(), &unit))) return 0;
-    return static_cast<int>(unit);
-}
+int GxFont::GetFontUnit() const { return static_cast<int>(GxGetValue(GdipGetFontUnit, GetNativeObject())); }
 
 float GxFont::GetFontHeight(const GxGraphics* graphics) const {
     REAL height = 0;
@@ -151,23 +124,17 @@ bool GxFontCollection::NewInstalledFontCollection() {
 }
 
 int GxFontCollection::GetFontCollectionFamilyCount() const {
-    INT count = 0;
-    if (!GxStore(GdipGetFontCollectionFamilyCount(collection_, &count))) return 0;
-    return count;
+    return GxGetValue(GdipGetFontCollectionFamilyCount, collection_);
 }
 
 bool GxStringFormat::CreateStringFormat(int flags, LANGID language) {
     GpStringFormat* format = nullptr;
-    if (!GxStore(GdipCreateStringFormat(flags, language, &format))) return false;
-    SetNativeObject(format);
-    return true;
+    return GxAdopt(*this, GdipCreateStringFormat(flags, language, &format), format);
 }
 
 bool GxStringFormat::CloneStringFormat(GxStringFormat& clone) const {
     GpStringFormat* copy = nullptr;
-    if (!GxStore(GdipCloneStringFormat(GetNativeObject(), &copy))) return false;
-    clone.SetNativeObject(copy);
-    return true;
+    return GxAdopt(clone, GdipCloneStringFormat(GetNativeObject(), &copy), copy);
 }
 
 bool GxStringFormat::SetStringFormatFlags(int flags) {
@@ -191,19 +158,13 @@ bool GxStringFormat::SetStringFormatHotkeyPrefix(int prefix) {
 }
 
 int GxStringFormat::GetStringFormatAlign() const {
-    StringAlignment align = StringAlignmentNear;
-    if (!GxStore(GdipGetStringFormatAlign(GetNativeObject(), &align))) return 0;
-    return static_cast<int>(align);
+    return static_cast<int>(GxGetValue(GdipGetStringFormatAlign, GetNativeObject()));
 }
 
 int GxStringFormat::GetStringFormatLineAlign() const {
-    StringAlignment align = StringAlignmentNear;
-    if (!GxStore(GdipGetStringFormatLineAlign(GetNativeObject(), &align))) return 0;
-    return static_cast<int>(align);
+    return static_cast<int>(GxGetValue(GdipGetStringFormatLineAlign, GetNativeObject()));
 }
 
 int GxStringFormat::GetStringFormatTrimming() const {
-    StringTrimming trimming = StringTrimmingNone;
-    if (!GxStore(GdipGetStringFormatTrimming(GetNativeObject(), &trimming))) return 0;
-    return static_cast<int>(trimming);
+    return static_cast<int>(GxGetValue(GdipGetStringFormatTrimming, GetNativeObject()));
 }

@@ -1,5 +1,6 @@
 #include "graphics/GxGraphics.h"
 
+#include "graphics/GxCalls.h"
 #include "graphics/GxFont.h"
 #include "graphics/GxImage.h"
 #include "graphics/GxPath.h"
@@ -17,23 +18,17 @@ bool GxGraphics::Flush(FlushIntention intention) { return GxStore(GdipFlush(GetN
 
 bool GxGraphics::CreateFromHWND(HWND window) {
     GpGraphics* graphics = nullptr;
-    if (!GxStore(GdipCreateFromHWND(window, &graphics))) return false;
-    SetNativeObject(graphics);
-    return true;
+    return GxAdopt(*this, GdipCreateFromHWND(window, &graphics), graphics);
 }
 
 bool GxGraphics::CreateFromHDC(HDC dc) {
     GpGraphics* graphics = nullptr;
-    if (!GxStore(GdipCreateFromHDC(dc, &graphics))) return false;
-    SetNativeObject(graphics);
-    return true;
+    return GxAdopt(*this, GdipCreateFromHDC(dc, &graphics), graphics);
 }
 
 bool GxGraphics::GetImageGraphicsContext(GxImage& image) {
     GpGraphics* graphics = nullptr;
-    if (!GxStore(GdipGetImageGraphicsContext(image.GetNativeObject(), &graphics))) return false;
-    SetNativeObject(graphics);
-    return true;
+    return GxAdopt(*this, GdipGetImageGraphicsContext(image.GetNativeObject(), &graphics), graphics);
 }
 
 HDC GxGraphics::GetDC() {

@@ -1,5 +1,7 @@
 #include "graphics/GxImage.h"
 
+#include "graphics/GxCalls.h"
+
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
@@ -148,35 +150,19 @@ bool GxImage::ReadArgbPixels(std::vector<std::uint32_t>& pixels) const {
     return GxStore(GdipBitmapUnlockBits(bitmap, &data));
 }
 
-UINT GxImage::GetImageWidth() const {
-    UINT width = 0;
-    if (!GxStore(GdipGetImageWidth(GetNativeObject(), &width))) return 0;
-    return width;
-}
+UINT GxImage::GetImageWidth() const { return GxGetValue(GdipGetImageWidth, GetNativeObject()); }
 
-UINT GxImage::GetImageHeight() const {
-    UINT height = 0;
-    if (!GxStore(GdipGetImageHeight(GetNativeObject(), &height))) return 0;
-    return height;
-}
+UINT GxImage::GetImageHeight() const { return GxGetValue(GdipGetImageHeight, GetNativeObject()); }
 
 float GxImage::GetImageHorizontalResolution() const {
-    REAL dpi = 0;
-    if (!GxStore(GdipGetImageHorizontalResolution(GetNativeObject(), &dpi))) return 0;
-    return dpi;
+    return GxGetValue(GdipGetImageHorizontalResolution, GetNativeObject());
 }
 
 float GxImage::GetImageVerticalResolution() const {
-    REAL dpi = 0;
-    if (!GxStore(GdipGetImageVerticalResolution(GetNativeObject(), &dpi))) return 0;
-    return dpi;
+    return GxGetValue(GdipGetImageVerticalResolution, GetNativeObject());
 }
 
-PixelFormat GxImage::GetImagePixelFormat() const {
-    PixelFormat format = 0;
-    if (!GxStore(GdipGetImagePixelFormat(GetNativeObject(), &format))) return 0;
-    return format;
-}
+PixelFormat GxImage::GetImagePixelFormat() const { return GxGetValue(GdipGetImagePixelFormat, GetNativeObject()); }
 
 bool GxImage::ImageRotateFlip(RotateFlipType type) { return GxStore(GdipImageRotateFlip(GetNativeObject(), type)); }
 

@@ -1,20 +1,18 @@
 #include "graphics/GxPath.h"
 
+#include "graphics/GxCalls.h"
+
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
 bool GxPath::CreatePath(FillMode fillMode) {
     GpPath* path = nullptr;
-    if (!GxStore(GdipCreatePath(fillMode, &path))) return false;
-    SetNativeObject(path);
-    return true;
+    return GxAdopt(*this, GdipCreatePath(fillMode, &path), path);
 }
 
 bool GxPath::ClonePath(GxPath& clone) const {
     GpPath* copy = nullptr;
-    if (!GxStore(GdipClonePath(GetNativeObject(), &copy))) return false;
-    clone.SetNativeObject(copy);
-    return true;
+    return GxAdopt(clone, GdipClonePath(GetNativeObject(), &copy), copy);
 }
 
 bool GxPath::ResetPath() { return GxStore(GdipResetPath(GetNativeObject())); }
@@ -59,27 +57,25 @@ bool GxPath::AddPathPolygon(const PointF* points, int count) {
     return GxStore(GdipAddPathPolygon(GetNativeObject(), points, count));
 }
 
-int GxPath::GetPointCount() const {
-    INT count = 0;
-    if (!GxStore(GdipGetPointCount(GetNativeObject(), &count))) return 0;
-    return count;
+int GxPath::GetPointCount() const { return GxGetValue(GdipGetPointCount, GetNativeObject()); }
+
+namespace {
+
+// One element for each point of the path, as the call fills them in; none when it fails.
+template <class Element, class Fill>
+std::vector<Element> PerPoint(const GxPath& path, Fill fill) {
+    int count = path.GetPointCount();
+    if (count <= 0) return {};
+    std::vector<Element> elements(static_cast<size_t>(count));
+    if (!GxStore(fill(path.GetNativeObject(), elements.data(), count))) return {};
+    return elements;
 }
 
-std::vector<PointF> GxPath::GetPathPoints() const {
-    int count = GetPointCount();
-    if (count <= 0) return {};
-    std::vector<PointF> points(static_cast<size_t>(count));
-    if (!GxStore(GdipGetPathPoints(GetNativeObject(), points.data(), count))) return {};
-    return points;
-}
+}  // namespace
 
-std::vector<BYTE> GxPath::GetPathTypes() const {
-    int count = GetPointCount();
-    if (count <= 0) return {};
-    std::vector<BYTE> types(static_cast<size_t>(count));
-    if (!GxStore(GdipGetPathTypes(GetNativeObject(), types.data(), count))) return {};
-    return types;
-}
+std::vector<PointF> GxPath::GetPathPoints() const { return PerPoint<PointF>(*this, GdipGetPathPoints); }
+
+std::vector<BYTE> GxPath::GetPathTypes() const { return PerPoint<BYTE>(*this, GdipGetPathTypes); }
 
 bool GxPath::GetPathWorldBounds(RectF* bounds) const {
     return GxStore(GdipGetPathWorldBounds(GetNativeObject(), bounds, nullptr, nullptr));

@@ -1,5 +1,6 @@
 #include "graphics/GxPenBrush.h"
 
+#include "graphics/GxCalls.h"
 #include "graphics/GxPath.h"
 
 using namespace Gdiplus;
@@ -13,33 +14,23 @@ int GxBrush::GetBrushType() const {
 
 bool GxSolidBrush::CreateSolidFill(ARGB colour) {
     GpSolidFill* brush = nullptr;
-    if (!GxStore(GdipCreateSolidFill(colour, &brush))) return false;
-    SetNativeObject(brush);
-    return true;
+    return GxAdopt(*this, GdipCreateSolidFill(colour, &brush), brush);
 }
 
 bool GxSolidBrush::SetSolidFillColor(ARGB colour) { return GxStore(GdipSetSolidFillColor(Fill(), colour)); }
 
-ARGB GxSolidBrush::GetSolidFillColor() const {
-    ARGB colour = 0;
-    if (!GxStore(GdipGetSolidFillColor(Fill(), &colour))) return 0;
-    return colour;
-}
+ARGB GxSolidBrush::GetSolidFillColor() const { return GxGetValue(GdipGetSolidFillColor, Fill()); }
 
 bool GxLinearGradientBrush::CreateLineBrush(const PointF& point1, const PointF& point2, ARGB colour1, ARGB colour2,
                                             WrapMode wrapMode) {
     GpLineGradient* brush = nullptr;
-    if (!GxStore(GdipCreateLineBrush(&point1, &point2, colour1, colour2, wrapMode, &brush))) return false;
-    SetNativeObject(brush);
-    return true;
+    return GxAdopt(*this, GdipCreateLineBrush(&point1, &point2, colour1, colour2, wrapMode, &brush), brush);
 }
 
 bool GxLinearGradientBrush::CreateLineBrushFromRect(const RectF& rect, ARGB colour1, ARGB colour2,
                                                     LinearGradientMode mode, WrapMode wrapMode) {
     GpLineGradient* brush = nullptr;
-    if (!GxStore(GdipCreateLineBrushFromRect(&rect, colour1, colour2, mode, wrapMode, &brush))) return false;
-    SetNativeObject(brush);
-    return true;
+    return GxAdopt(*this, GdipCreateLineBrushFromRect(&rect, colour1, colour2, mode, wrapMode, &brush), brush);
 }
 
 bool GxLinearGradientBrush::SetLineColors(ARGB colour1, ARGB colour2) {
@@ -60,9 +51,7 @@ bool GxLinearGradientBrush::SetLineWrapMode(WrapMode wrapMode) {
 
 bool GxPathGradientBrush::CreatePathGradientFromPath(const GxPath& path) {
     GpPathGradient* brush = nullptr;
-    if (!GxStore(GdipCreatePathGradientFromPath(path.GetNativeObject(), &brush))) return false;
-    SetNativeObject(brush);
-    return true;
+    return GxAdopt(*this, GdipCreatePathGradientFromPath(path.GetNativeObject(), &brush), brush);
 }
 
 bool GxPathGradientBrush::SetPathGradientCenterColor(ARGB colour) {
@@ -79,25 +68,17 @@ bool GxPathGradientBrush::SetPathGradientCenterPoint(const PointF& point) {
 
 bool GxPen::CreatePen1(ARGB colour, float width, Unit unit) {
     GpPen* pen = nullptr;
-    if (!GxStore(GdipCreatePen1(colour, width, unit, &pen))) return false;
-    SetNativeObject(pen);
-    return true;
+    return GxAdopt(*this, GdipCreatePen1(colour, width, unit, &pen), pen);
 }
 
 bool GxPen::CreatePen2(const GxBrush& brush, float width, Unit unit) {
     GpPen* pen = nullptr;
-    if (!GxStore(GdipCreatePen2(brush.GetNativeObject(), width, unit, &pen))) return false;
-    SetNativeObject(pen);
-    return true;
+    return GxAdopt(*this, GdipCreatePen2(brush.GetNativeObject(), width, unit, &pen), pen);
 }
 
 bool GxPen::SetPenWidth(float width) { return GxStore(GdipSetPenWidth(GetNativeObject(), width)); }
 
-float GxPen::GetPenWidth() const {
-    REAL width = 0;
-    if (!GxStore(GdipGetPenWidth(GetNativeObject(), &width))) return 0;
-    return width;
-}
+float GxPen::GetPenWidth() const { return GxGetValue(GdipGetPenWidth, GetNativeObject()); }
 
 bool GxPen::SetPenColor(ARGB colour) { return GxStore(GdipSetPenColor(GetNativeObject(), colour)); }
 

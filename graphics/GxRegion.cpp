@@ -1,5 +1,6 @@
 #include "graphics/GxRegion.h"
 
+#include "graphics/GxCalls.h"
 #include "graphics/GxGraphics.h"
 #include "graphics/GxPath.h"
 
@@ -8,44 +9,32 @@ using namespace Gdiplus::DllExports;
 
 bool GxRegion::CreateRegion() {
     GpRegion* region = nullptr;
-    if (!GxStore(GdipCreateRegion(&region))) return false;
-    SetNativeObject(region);
-    return true;
+    return GxAdopt(*this, GdipCreateRegion(&region), region);
 }
 
 bool GxRegion::CreateRegionRect(const RectF& rect) {
     GpRegion* region = nullptr;
-    if (!GxStore(GdipCreateRegionRect(&rect, &region))) return false;
-    SetNativeObject(region);
-    return true;
+    return GxAdopt(*this, GdipCreateRegionRect(&rect, &region), region);
 }
 
 bool GxRegion::CreateRegionRectI(const Rect& rect) {
     GpRegion* region = nullptr;
-    if (!GxStore(GdipCreateRegionRectI(&rect, &region))) return false;
-    SetNativeObject(region);
-    return true;
+    return GxAdopt(*this, GdipCreateRegionRectI(&rect, &region), region);
 }
 
 bool GxRegion::CreateRegionPath(const GxPath& path) {
     GpRegion* region = nullptr;
-    if (!GxStore(GdipCreateRegionPath(path.GetNativeObject(), &region))) return false;
-    SetNativeObject(region);
-    return true;
+    return GxAdopt(*this, GdipCreateRegionPath(path.GetNativeObject(), &region), region);
 }
 
 bool GxRegion::CreateRegionHrgn(HRGN source) {
     GpRegion* region = nullptr;
-    if (!GxStore(GdipCreateRegionHrgn(source, &region))) return false;
-    SetNativeObject(region);
-    return true;
+    return GxAdopt(*this, GdipCreateRegionHrgn(source, &region), region);
 }
 
 bool GxRegion::CloneRegion(GxRegion& clone) const {
     GpRegion* copy = nullptr;
-    if (!GxStore(GdipCloneRegion(GetNativeObject(), &copy))) return false;
-    clone.SetNativeObject(copy);
-    return true;
+    return GxAdopt(clone, GdipCloneRegion(GetNativeObject(), &copy), copy);
 }
 
 bool GxRegion::SetInfinite() { return GxStore(GdipSetInfinite(GetNativeObject())); }

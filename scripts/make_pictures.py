@@ -628,6 +628,16 @@ def write(path, data):
         f.write(data)
 
 
+def lay_in_a_row(sheet, x, gap, pictures):
+    """Blends the pictures onto the sheet from x along its top, gap pixels apart."""
+    for p in pictures:
+        for yy in range(p.height):
+            for xx in range(p.width):
+                r, g, bl, a = p.get(xx, yy)
+                sheet.blend(x + xx, yy, (r, g, bl), a / 255.0)
+        x += p.width + gap
+
+
 def write_previews(folder, pngs, frames):
     """Zoomed views for a person to look at; never part of the build."""
     os.makedirs(folder, exist_ok=True)
@@ -645,36 +655,15 @@ def write_previews(folder, pngs, frames):
     for y in range(22):
         for x in range(160):
             strip.px[y * 160 + x] = frames[0].get(BG_W - 160 + x, y)
-    x = 3
-    for name in ("caption_help", "caption_menu", "caption_minimize", "caption_maximize", "caption_restore",
-                 "caption_close"):
-        b = pngs[name]
-        for yy in range(b.height):
-            for xx in range(b.width):
-                r, g, bl, a = b.get(xx, yy)
-                strip.blend(x + xx, yy, (r, g, bl), a / 255.0)
-        x += b.width + 1
+    lay_in_a_row(strip, 3, 1, [pngs[name] for name in ("caption_help", "caption_menu", "caption_minimize",
+                                                       "caption_maximize", "caption_restore", "caption_close")])
     write(os.path.join(folder, "caption_over_background.png"), png_bytes(strip.scaled(6)))
     small = Picture(13 * 2 + 7 * 3 + 4 * 2 + 20, 13, (200, 200, 200, 255))
-    x = 0
-    for name in ("check_unchecked", "check_checked", "combo_arrow", "updown_up", "updown_down", "updown_left",
-                 "updown_right"):
-        p = pngs[name]
-        for yy in range(p.height):
-            for xx in range(p.width):
-                r, g, bl, a = p.get(xx, yy)
-                small.blend(x + xx, yy, (r, g, bl), a / 255.0)
-        x += p.width + 2
+    lay_in_a_row(small, 0, 2, [pngs[name] for name in ("check_unchecked", "check_checked", "combo_arrow", "updown_up",
+                                                       "updown_down", "updown_left", "updown_right")])
     write(os.path.join(folder, "small_pictures.png"), png_bytes(small.scaled(12)))
     icons = Picture(48 + 32 + 16 + 20, 48, (90, 140, 205, 255))
-    x = 0
-    for size in (48, 32, 16):
-        p = mob_icon(size)
-        for yy in range(size):
-            for xx in range(size):
-                r, g, bl, a = p.get(xx, yy)
-                icons.blend(x + xx, yy, (r, g, bl), a / 255.0)
-        x += size + 10
+    lay_in_a_row(icons, 0, 10, [mob_icon(size) for size in (48, 32, 16)])
     write(os.path.join(folder, "icons.png"), png_bytes(icons.scaled(4)))
 
 

@@ -18,13 +18,19 @@ constexpr ARGB kWhite = 0xFFFFFFFF;
 constexpr ARGB kRed = 0xFFFF0000;
 constexpr ARGB kBlue = 0xFF0000FF;
 
+// A new path holding one rectangle.
+GxPath RectanglePath(float x, float y, float width, float height) {
+    GxPath path;
+    path.CreatePath();
+    path.AddPathRectangle(x, y, width, height);
+    return path;
+}
+
 TEST(GxDrawing, FillingWithADeletedPathStoresInvalidParameterAndDrawsNothing) {
     Canvas canvas(20, 20);
     GxSolidBrush red;
     red.CreateSolidFill(kRed);
-    GxPath path;
-    path.CreatePath();
-    path.AddPathRectangle(0, 0, 20, 20);
+    GxPath path = RectanglePath(0, 0, 20, 20);
     ASSERT_TRUE(path.DeletePath());
 
     EXPECT_FALSE(canvas.graphics.FillPath(red, path));
@@ -32,9 +38,7 @@ TEST(GxDrawing, FillingWithADeletedPathStoresInvalidParameterAndDrawsNothing) {
     EXPECT_EQ(kWhite, canvas.Pixel(10, 10));
 
     // The same with a live path and a deleted brush.
-    GxPath live;
-    live.CreatePath();
-    live.AddPathRectangle(0, 0, 20, 20);
+    GxPath live = RectanglePath(0, 0, 20, 20);
     red.DeleteBrush();
     EXPECT_FALSE(canvas.graphics.FillPath(red, live));
     EXPECT_EQ(InvalidParameter, GxLastStatus);
@@ -45,9 +49,7 @@ TEST(GxDrawing, FillsAndStrokesLandWhereTheyAreAsked) {
     Canvas canvas(40, 40);
     GxSolidBrush red;
     red.CreateSolidFill(kRed);
-    GxPath path;
-    path.CreatePath();
-    path.AddPathRectangle(10, 10, 10, 10);
+    GxPath path = RectanglePath(10, 10, 10, 10);
     EXPECT_TRUE(canvas.graphics.FillPath(red, path));
     EXPECT_EQ(Ok, GxLastStatus);
     EXPECT_EQ(kRed, canvas.Pixel(15, 15));
@@ -133,9 +135,7 @@ TEST(GxDrawing, AnsiTextIsMeasuredAndDrawn) {
 
 TEST(GxDrawing, RegionFromAPathFillsItsShape) {
     Canvas canvas(30, 30);
-    GxPath path;
-    path.CreatePath();
-    path.AddPathRectangle(5, 5, 10, 10);
+    GxPath path = RectanglePath(5, 5, 10, 10);
     GxRegion region;
     ASSERT_TRUE(region.CreateRegionPath(path));
     EXPECT_FALSE(region.IsEmptyRegion(canvas.graphics));

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 using namespace Gdiplus;
@@ -36,20 +37,15 @@ TEST(GxOwnership, SecondDeleteReturnsFalseAndLeavesTheStatusAlone) {
     ASSERT_TRUE(region.CreateRegion());
     ASSERT_TRUE(bitmap.CreateBitmap(2, 2));
 
-    EXPECT_TRUE(path.DeletePath());
-    EXPECT_TRUE(pen.DeletePen());
-    EXPECT_TRUE(brush.DeleteBrush());
-    EXPECT_TRUE(format.DeleteStringFormat());
-    EXPECT_TRUE(region.DeleteRegion());
-    EXPECT_TRUE(bitmap.DisposeImage());
+    const std::function<bool()> deletes[] = {
+        [&] { return path.DeletePath(); },     [&] { return pen.DeletePen(); },
+        [&] { return brush.DeleteBrush(); },   [&] { return format.DeleteStringFormat(); },
+        [&] { return region.DeleteRegion(); }, [&] { return bitmap.DisposeImage(); },
+    };
+    for (const auto& remove : deletes) EXPECT_TRUE(remove());
 
     GxLastStatus = WrongState;  // a marker no delete would write
-    EXPECT_FALSE(path.DeletePath());
-    EXPECT_FALSE(pen.DeletePen());
-    EXPECT_FALSE(brush.DeleteBrush());
-    EXPECT_FALSE(format.DeleteStringFormat());
-    EXPECT_FALSE(region.DeleteRegion());
-    EXPECT_FALSE(bitmap.DisposeImage());
+    for (const auto& remove : deletes) EXPECT_FALSE(remove());
     EXPECT_EQ(WrongState, GxLastStatus);
 }
 

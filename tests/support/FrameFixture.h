@@ -81,6 +81,13 @@ inline skin::SkinWindowArgs AllButtons(HWND hwnd) {
     return args;
 }
 
+// The same with one of the frame's switches turned off.
+inline skin::SkinWindowArgs AllButtonsWithout(std::optional<int> skin::SkinWindowArgs::*option) {
+    skin::SkinWindowArgs args = AllButtons(nullptr);
+    args.*option = 0;
+    return args;
+}
+
 inline LPARAM Point(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
 
 // Every test starts with one fresh engine, an empty registry and start-up settings.

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
+
+#include "support/Pump.h"
 
 namespace testing_support {
 
@@ -52,6 +55,16 @@ void ExpectDrawingObjectsFlat(Events&& events, int warmUp, int repeats) {
     const CountsAround counts = CountAround(events, warmUp, repeats);
     EXPECT_EQ(counts.before.gdi, counts.after.gdi) << "GDI objects";
     EXPECT_EQ(counts.before.gx, counts.after.gx) << "GDI+ objects";
+}
+
+// A run of `count` events for the functions above: the steps taken in turn, each given
+// the event's number, then what they left queued handled.
+template <class Step, std::size_t kSteps>
+auto StepsInTurn(const Step (&steps)[kSteps]) {
+    return [&steps](int count) {
+        for (int i = 0; i < count; ++i) steps[i % kSteps](i);
+        PumpMessages();
+    };
 }
 
 }  // namespace testing_support

@@ -60,6 +60,13 @@ protected:
         RedrawNow(popup.hwnd());
     }
     int entryOf(HWND combo) { return popup.record().comboControls.findWindow(combo); }
+    // A plain edit beside the boxes, to take the focus or to ask for colours.
+    HWND addEdit() { return AddControl(popup, "Edit", WS_EX_STATICEDGE, 0, 150, 150, 100, 24); }
+    // Moves the focus and lets the repaints it queued run.
+    static void focus(HWND window) {
+        SetFocus(window);
+        testing_support::PumpMessages();
+    }
 
     Settings settings{true, kVeil};
     SkinnedPopup popup{kBackground};
@@ -69,7 +76,7 @@ TEST_F(ComboSkin, InstallingTwiceSkinsEachBoxAndItsFieldOnce) {
     HWND list = addCombo(CBS_DROPDOWNLIST, 10, 10);
     HWND drop = addCombo(CBS_DROPDOWN, 10, 50);
     HWND simple = addCombo(CBS_SIMPLE, 150, 10, 100);
-    HWND plainEdit = AddControl(popup, "Edit", WS_EX_STATICEDGE, 0, 150, 150, 100, 24);
+    HWND plainEdit = addEdit();
 
     skin::InstallEditAndComboSkins(popup.index(), popup.hwnd());
     skin::InstallEditAndComboSkins(popup.index(), popup.hwnd());
@@ -195,7 +202,7 @@ TEST_F(ComboSkin, AListOnlyBoxWritesItsSelectedText) {
 
 TEST_F(ComboSkin, FocusLightsTheOutlineAndHoverAlsoTheButton) {
     HWND list = addCombo(CBS_DROPDOWNLIST, 10, 10);
-    HWND other = AddControl(popup, "Edit", WS_EX_STATICEDGE, 0, 150, 150, 100, 24);
+    HWND other = addEdit();
     install();
     const SIZE size = WindowSize(list);
     const int middle = size.cy / 2;
@@ -203,8 +210,7 @@ TEST_F(ComboSkin, FocusLightsTheOutlineAndHoverAlsoTheButton) {
     const COLORREF restingFace = WindowPixel(list, buttonLeft + 3, size.cy - 5);
     EXPECT_TRUE(Near(kFaint, WindowPixel(list, 0, middle)));
 
-    SetFocus(list);
-    testing_support::PumpMessages();
+    focus(list);
     EXPECT_TRUE(Near(kHighlight, WindowPixel(list, 0, middle)));
     EXPECT_TRUE(Near(kFaint, WindowPixel(list, buttonLeft, middle)));  // focus leaves the button
 
@@ -223,19 +229,17 @@ TEST_F(ComboSkin, FocusLightsTheOutlineAndHoverAlsoTheButton) {
     EXPECT_TRUE(Near(restingFace, WindowPixel(list, buttonLeft + 3, size.cy - 5)));
     EXPECT_EQ(0, popup.record().hotIndex);
 
-    SetFocus(other);
-    testing_support::PumpMessages();
+    focus(other);
     EXPECT_TRUE(Near(kFaint, WindowPixel(list, 0, middle)));
 }
 
 TEST_F(ComboSkin, ADropDownBoxShowsFocusWhileItsFieldHasIt) {
     HWND drop = addCombo(CBS_DROPDOWN, 10, 50);
-    HWND other = AddControl(popup, "Edit", WS_EX_STATICEDGE, 0, 150, 150, 100, 24);
+    HWND other = addEdit();
     install();
     const int middle = WindowSize(drop).cy / 2;
 
-    SetFocus(FieldOf(drop));
-    testing_support::PumpMessages();
+    focus(FieldOf(drop));
     EXPECT_TRUE(Near(kHighlight, WindowPixel(drop, 0, middle)));
     // Hover coming and going, a new selection and a full redraw all keep the focus look.
     SendMessageA(drop, WM_MOUSEMOVE, 0, MAKELPARAM(10, middle));
@@ -246,14 +250,13 @@ TEST_F(ComboSkin, ADropDownBoxShowsFocusWhileItsFieldHasIt) {
     RedrawWindow(drop, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_TRUE(Near(kHighlight, WindowPixel(drop, 0, middle)));
 
-    SetFocus(other);
-    testing_support::PumpMessages();
+    focus(other);
     EXPECT_TRUE(Near(kFaint, WindowPixel(drop, 0, middle)));
 }
 
 TEST_F(ComboSkin, TheBoxAnswersItsOwnFieldsColourRequestsOnly) {
     HWND drop = addCombo(CBS_DROPDOWN, 10, 50);
-    HWND foreign = AddControl(popup, "Edit", WS_EX_STATICEDGE, 0, 150, 150, 100, 24);
+    HWND foreign = addEdit();
     install();
     HWND field = FieldOf(drop);
     HDC dc = GetDC(field);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/HeaderFixture.h"
 #include "support/SkinCounts.h"
 
@@ -213,32 +215,20 @@ TEST_F(HeaderPaint, TenThousandEventsLeaveNoObjectBehind) {
     install();
     HWND listHeader = headerOf(list);
 
-    auto events = [&](int count) {
-        for (int i = 0; i < count; ++i) {
-            HWND target = i % 7 == 6 ? listHeader : header;
-            switch (i % 6) {
-                case 0:
-                case 1:
-                    move(target, (i * 37) % 200);  // items and divider zones alike
-                    break;
-                case 2:
-                    SendMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 5));
-                    break;
-                case 3:
-                    SendMessageA(target, WM_LBUTTONUP, 0, MAKELPARAM(50, 5));
-                    break;
-                case 4:
-                    SendMessageA(target, WM_MOUSELEAVE, 0, 0);
-                    break;
-                default:
-                    RedrawWindow(target, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-                    testing_support::PumpMessages();
-                    break;
-            }
-        }
-        testing_support::PumpMessages();
+    auto target = [&](int i) { return i % 7 == 6 ? listHeader : header; };
+    auto moveOver = [&](int i) { move(target(i), (i * 37) % 200); };  // items and divider zones alike
+    const std::function<void(int)> steps[] = {
+        moveOver,
+        moveOver,
+        [&](int i) { SendMessageA(target(i), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 5)); },
+        [&](int i) { SendMessageA(target(i), WM_LBUTTONUP, 0, MAKELPARAM(50, 5)); },
+        [&](int i) { SendMessageA(target(i), WM_MOUSELEAVE, 0, 0); },
+        [&](int i) {
+            RedrawWindow(target(i), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            testing_support::PumpMessages();
+        },
     };
-    testing_support::ExpectDrawingObjectsFlat(events, 200, 10000);
+    testing_support::ExpectDrawingObjectsFlat(testing_support::StepsInTurn(steps), 200, 10000);
 }
 
 }  // namespace

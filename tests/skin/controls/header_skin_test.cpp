@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/HeaderFixture.h"
+#include "support/PopupTest.h"
 #include "skin/draw/ControlFont.h"
 #include "support/GdiCount.h"
 
@@ -36,11 +37,7 @@ TEST_F(HeaderInstaller, SkinsStandaloneHeadersThenEveryListViewsHeader) {
     for (int i = 1; i <= 3; ++i) {
         HWND header = expected[i - 1];
         EXPECT_EQ(header, entry(i).hwnd);
-        EXPECT_EQ(systemProc, reinterpret_cast<LONG_PTR>(entry(i).previousProc));
-        EXPECT_EQ(reinterpret_cast<LONG_PTR>(skin::HeaderSkinProc), GetWindowLongPtrA(header, GWLP_WNDPROC));
-        EXPECT_EQ(i, skin::GetPropInt(header, skin::kPropListIndex));
-        EXPECT_EQ(index(), skin::GetPropInt(header, skin::kPropOwnerIndex));
-        EXPECT_EQ(static_cast<uintptr_t>(systemProc), skin::GetPropValue(header, skin::kPropPreviousProc));
+        ExpectTakenOver(entry(i), header, i, index(), systemProc, skin::HeaderSkinProc);
         EXPECT_FALSE(entry(i).fontName.empty());
         EXPECT_GT(entry(i).fontSize, 0);
     }

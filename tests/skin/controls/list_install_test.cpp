@@ -6,23 +6,19 @@
 #include <gtest/gtest.h>
 
 #include "support/ListFixture.h"
+#include "support/PopupTest.h"
 #include "skin/controls/ListSkin.h"
 #include "skin/core/Properties.h"
 
 using list_test::AddControl;
-using testing_support::SettingsGuard;
-using testing_support::SkinnedPopup;
 
 namespace {
 
-class ListInstall : public testing::Test {
+class ListInstall : public testing_support::PopupTest {
 protected:
-    void TearDown() override { testing_support::PumpMessages(); }
     bool IsSkinned(HWND window) const {
         return GetWindowLongPtrA(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(skin::ListSkinProc);
     }
-    SettingsGuard settings;
-    SkinnedPopup popup;
 };
 
 TEST_F(ListInstall, ClassesAreTakenInTheirOrderWithTheirProperties) {

@@ -5,7 +5,7 @@
 
 #include "graphics/GxGraphics.h"
 #include "graphics/GxPenBrush.h"
-#include "support/SkinnedPopup.h"
+#include "support/PopupTest.h"
 #include "support/Pixels.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/FaceCache.h"
@@ -26,12 +26,30 @@ void FillRect(GxGraphics& surface, COLORREF colour, int x, int y, int width, int
     surface.FillRectangleI(brush, x, y, width, height);
 }
 
-TEST(PaintOffscreen, DrawsOverTheBackgroundAndCopiesToTheClientArea) {
-    SkinnedPopup popup{kBackground};
-    HWND child = popup.add("STATIC", "", 0, 30, 30, 40, 20);
-    Scribble(child, kUntouched);
+RECT ClientRectOf(HWND window) {
     RECT client;
-    GetClientRect(child, &client);
+    GetClientRect(window, &client);
+    return client;
+}
+
+// A target that keeps what it paints as the named look.
+skin::OffscreenTarget Keeping(const char* look) {
+    skin::OffscreenTarget target;
+    target.look = look;
+    return target;
+}
+
+class PaintOffscreen : public PopupTest {
+protected:
+    PaintOffscreen() : PopupTest(kBackground) {}
+    // The control every paint here goes to: a plain child of the popup, 40 by 20.
+    HWND addChild(DWORD style = 0) { return popup.add("STATIC", "", style, 30, 30, 40, 20); }
+};
+
+TEST_F(PaintOffscreen, DrawsOverTheBackgroundAndCopiesToTheClientArea) {
+    HWND child = addChild();
+    Scribble(child, kUntouched);
+    const RECT client = ClientRectOf(child);
     const int listed = skin::TheMemoryDCList().count();
 
     EXPECT_TRUE(skin::PaintOffscreen(child, client, skin::OffscreenTarget(),
@@ -43,9 +61,8 @@ TEST(PaintOffscreen, DrawsOverTheBackgroundAndCopiesToTheClientArea) {
     EXPECT_EQ(listed, skin::TheMemoryDCList().count());  // the composed DC went back
 }
 
-TEST(PaintOffscreen, KeyedCopyToTheWholeWindowLeavesMagentaAndTheExcludedPartAlone) {
-    SkinnedPopup popup{kBackground};
-    HWND child = popup.add("STATIC", "", WS_BORDER, 30, 30, 40, 20);
+TEST_F(PaintOffscreen, KeyedCopyToTheWholeWindowLeavesMagentaAndTheExcludedPartAlone) {
+    HWND child = addChild(WS_BORDER);
     RECT window;
     GetWindowRect(child, &window);
     const RECT area = {0, 0, window.right - window.left, window.bottom - window.top};
@@ -67,12 +84,10 @@ TEST(PaintOffscreen, KeyedCopyToTheWholeWindowLeavesMagentaAndTheExcludedPartAlo
     EXPECT_TRUE(Near(kUntouched, windowPixel(5, 10), 2));  // magenta: not copied
 }
 
-TEST(PaintOffscreen, ACallersDcKeepsItsClipAndAWindowOutsideTheSkinPaintsNothing) {
-    SkinnedPopup popup{kBackground};
-    HWND child = popup.add("STATIC", "", 0, 30, 30, 40, 20);
+TEST_F(PaintOffscreen, ACallersDcKeepsItsClipAndAWindowOutsideTheSkinPaintsNothing) {
+    HWND child = addChild();
     Scribble(child, kUntouched);
-    RECT client;
-    GetClientRect(child, &client);
+    const RECT client = ClientRectOf(child);
 
     HDC dc = GetDC(child);
     skin::OffscreenTarget target;
@@ -102,13 +117,10 @@ TEST(PaintOffscreen, ACallersDcKeepsItsClipAndAWindowOutsideTheSkinPaintsNothing
 
 // A look given with the paint is kept: the same look paints again by copying what was
 // kept, without drawing; another look draws.
-TEST(PaintOffscreen, AKeptLookIsCopiedAgainWithoutDrawingAndTakesNoGdiObject) {
-    SkinnedPopup popup{kBackground};
-    HWND child = popup.add("STATIC", "", 0, 30, 30, 40, 20);
-    RECT client;
-    GetClientRect(child, &client);
-    skin::OffscreenTarget target;
-    target.look = "blue dot";
+TEST_F(PaintOffscreen, AKeptLookIsCopiedAgainWithoutDrawingAndTakesNoGdiObject) {
+    HWND child = addChild();
+    const RECT client = ClientRectOf(child);
+    skin::OffscreenTarget target = Keeping("blue dot");
     int draws = 0;
     auto dot = [&draws](GxGraphics& surface, HDC) {
         ++draws;
@@ -132,14 +144,10 @@ TEST(PaintOffscreen, AKeptLookIsCopiedAgainWithoutDrawingAndTakesNoGdiObject) {
     EXPECT_EQ(faces + 2, skin::KeptFaceCount());
 }
 
-TEST(PaintOffscreen, KeptLooksGoWhenTheBackgroundTheControlTheVeilOrTheThemeChange) {
-    testing_support::SettingsGuard settings;
-    SkinnedPopup popup{kBackground};
-    HWND child = popup.add("STATIC", "", 0, 30, 30, 40, 20);
-    RECT client;
-    GetClientRect(child, &client);
-    skin::OffscreenTarget target;
-    target.look = "plain";
+TEST_F(PaintOffscreen, KeptLooksGoWhenTheBackgroundTheControlTheVeilOrTheThemeChange) {
+    HWND child = addChild();
+    const RECT client = ClientRectOf(child);
+    skin::OffscreenTarget target = Keeping("plain");
     int draws = 0;
     auto paint = [&] {
         skin::PaintOffscreen(child, client, target, [&draws](GxGraphics&, HDC) { ++draws; });
@@ -160,14 +168,11 @@ TEST(PaintOffscreen, KeptLooksGoWhenTheBackgroundTheControlTheVeilOrTheThemeChan
     EXPECT_EQ(5, paint());
 }
 
-TEST(PaintOffscreen, AKeyedCopyFromAKeptLookLeavesMagentaAlone) {
-    SkinnedPopup popup{kBackground};
-    HWND child = popup.add("STATIC", "", 0, 30, 30, 40, 20);
-    RECT client;
-    GetClientRect(child, &client);
-    skin::OffscreenTarget target;
+TEST_F(PaintOffscreen, AKeyedCopyFromAKeptLookLeavesMagentaAlone) {
+    HWND child = addChild();
+    const RECT client = ClientRectOf(child);
+    skin::OffscreenTarget target = Keeping("band over a hole");
     target.keyed = true;
-    target.look = "band over a hole";
     auto band = [](GxGraphics& surface, HDC) {
         surface.GraphicsClear(skin::RgbToArgb(skin::kKeyColour, 255, false));
         FillRect(surface, RGB(0, 0, 255), 0, 0, 40, 2);
@@ -180,20 +185,14 @@ TEST(PaintOffscreen, AKeyedCopyFromAKeptLookLeavesMagentaAlone) {
 }
 
 // Faces of destroyed controls go with them, descendants included.
-TEST(PaintOffscreen, KeptLooksGoWithTheirControls) {
-    SkinnedPopup popup{kBackground};
+TEST_F(PaintOffscreen, KeptLooksGoWithTheirControls) {
     HWND first = popup.add("STATIC", "", 0, 30, 30, 40, 20);
     HWND group = popup.add("STATIC", "", 0, 100, 30, 100, 60);
     HWND inner = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 5, 5, 30, 20, group, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     const int faces = skin::KeptFaceCount();
-    skin::OffscreenTarget target;
-    target.look = "any";
-    for (HWND control : {first, group, inner}) {
-        RECT client;
-        GetClientRect(control, &client);
-        skin::PaintOffscreen(control, client, target, nullptr);
-    }
+    skin::OffscreenTarget target = Keeping("any");
+    for (HWND control : {first, group, inner}) skin::PaintOffscreen(control, ClientRectOf(control), target, nullptr);
     EXPECT_EQ(faces + 3, skin::KeptFaceCount());
     DestroyWindow(first);
     EXPECT_EQ(faces + 2, skin::KeptFaceCount());

@@ -20,10 +20,9 @@ namespace {
 constexpr COLORREF kBackground = RGB(40, 160, 40);
 constexpr int kBlue = 60;  // the bar, in a pure blue theme, is at least this much bluer
 
-class ProgressPaint : public testing::Test {
+class ProgressPaint : public bars_test::BarPaintTest {
 protected:
-    void SetUp() override { skin::SkinThemeColour = RGB(0, 0, 255); }
-    void TearDown() override { testing_support::PumpMessages(); }
+    ProgressPaint() : BarPaintTest(kBackground) {}
 
     HWND skinned(DWORD style, int width, int height, int low, int high, int pos) {
         HWND bar = popup.add("msctls_progress32", "", style, 10, 10, width, height);
@@ -33,14 +32,7 @@ protected:
         settle(bar);
         return bar;
     }
-    void settle(HWND bar) {
-        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-        testing_support::PumpMessages();
-    }
     bool isBar(HWND bar, int x, int y) { return Blueness(PixelAt(bar, x, y)) > kBlue; }
-
-    SettingsGuard settings;
-    SkinnedPopup popup{kBackground};
 };
 
 TEST_F(ProgressPaint, HalfOfARangeFromZeroFillsHalfTheWidth) {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/BarsFixture.h"
-#include "support/SkinnedPopup.h"
+#include "support/PopupTest.h"
 #include "skin/controls/ProgressSkin.h"
 #include "support/Pump.h"
 
@@ -14,12 +14,7 @@ using namespace testing_support;
 
 namespace {
 
-class ProgressSkin : public testing::Test {
-protected:
-    void TearDown() override { testing_support::PumpMessages(); }
-    SettingsGuard settings;
-    SkinnedPopup popup;
-};
+class ProgressSkin : public PopupTest {};
 
 TEST_F(ProgressSkin, InstallerRecordsEveryProgressBarWithItsOrientation) {
     HWND across = popup.add("msctls_progress32", "", 0, 10, 10, 200, 20);
@@ -41,12 +36,8 @@ TEST_F(ProgressSkin, InstallerRecordsEveryProgressBarWithItsOrientation) {
         SCOPED_TRACE(index);
         const skin::ProgressEntry* entry = list.at(index);
         ASSERT_EQ(bar, entry->hwnd);
-        EXPECT_EQ(systemProc, reinterpret_cast<LONG_PTR>(entry->previousProc));
         EXPECT_EQ(bar == upright ? 1 : 0, entry->vertical);
-        EXPECT_EQ(index, skin::GetPropInt(bar, skin::kPropListIndex));
-        EXPECT_EQ(popup.index(), skin::GetPropInt(bar, skin::kPropOwnerIndex));
-        EXPECT_EQ(static_cast<uintptr_t>(systemProc), skin::GetPropValue(bar, skin::kPropPreviousProc));
-        EXPECT_EQ(reinterpret_cast<LONG_PTR>(skin::ProgressSkinProc), GetWindowLongPtrA(bar, GWLP_WNDPROC));
+        ExpectTakenOver(*entry, bar, index, popup.index(), systemProc, skin::ProgressSkinProc);
         ++index;
     }
     EXPECT_EQ(trackProc, GetWindowLongPtrA(track, GWLP_WNDPROC));

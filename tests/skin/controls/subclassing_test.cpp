@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "support/SkinnedPopup.h"
+#include "support/PopupTest.h"
 #include "support/Pump.h"
 
 using skin::ButtonEntry;
@@ -15,8 +15,6 @@ using skin::ControlFamily;
 using skin::EditEntry;
 using skin::FindSkinnedControl;
 using skin::SkinnedWindow;
-using testing_support::SettingsGuard;
-using testing_support::SkinnedPopup;
 
 namespace {
 
@@ -85,12 +83,9 @@ const ControlFamily<ButtonEntry> kStyledButtons = {
     "BUTTON", &SkinnedWindow::buttonControls, TestButtonProc, IsPlainPushButton, nullptr, MakeOwnerDrawn};
 const ControlFamily<EditEntry> kEdits = {"Edit", &SkinnedWindow::editControls, TestEditProc};
 
-class Subclassing : public testing::Test {
+class Subclassing : public testing_support::PopupTest {
 protected:
     void SetUp() override { g_seen = Observed(); }
-    void TearDown() override { testing_support::PumpMessages(); }
-    SettingsGuard settings;
-    SkinnedPopup popup;
 };
 
 TEST_F(Subclassing, AParentWithoutChildrenOfTheFamilyChangesNothing) {
@@ -124,11 +119,7 @@ TEST_F(Subclassing, ControlsTakeTheFreeEntryThenAppendWithAllThreeProperties) {
         const ButtonEntry* entry = list.at(expected);
         ASSERT_NE(nullptr, entry);
         EXPECT_EQ(control, entry->hwnd);
-        EXPECT_EQ(systemProc, reinterpret_cast<LONG_PTR>(entry->previousProc));
-        EXPECT_EQ(expected, skin::GetPropInt(control, skin::kPropListIndex));
-        EXPECT_EQ(popup.index(), skin::GetPropInt(control, skin::kPropOwnerIndex));
-        EXPECT_EQ(static_cast<uintptr_t>(systemProc), skin::GetPropValue(control, skin::kPropPreviousProc));
-        EXPECT_EQ(reinterpret_cast<LONG_PTR>(TestButtonProc), GetWindowLongPtrA(control, GWLP_WNDPROC));
+        testing_support::ExpectTakenOver(*entry, control, expected, popup.index(), systemProc, TestButtonProc);
         ++expected;
     }
 }

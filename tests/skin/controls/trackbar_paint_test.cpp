@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "support/BarsFixture.h"
 #include "support/SkinnedPopup.h"
@@ -22,10 +23,9 @@ namespace {
 
 constexpr COLORREF kBackground = RGB(200, 60, 40);
 
-class TrackBarPaint : public testing::Test {
+class TrackBarPaint : public bars_test::BarPaintTest {
 protected:
-    void SetUp() override { skin::SkinThemeColour = RGB(0, 0, 255); }
-    void TearDown() override { testing_support::PumpMessages(); }
+    TrackBarPaint() : BarPaintTest(kBackground) {}
 
     // A skinned track bar over 0..100, painted and settled.
     HWND skinned(DWORD style, int pos, int width = 150, int height = 30) {
@@ -35,10 +35,6 @@ protected:
         skin::InstallTrackBarSkin(popup.index(), popup.hwnd());
         settle(bar);
         return bar;
-    }
-    void settle(HWND bar) {
-        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-        testing_support::PumpMessages();
     }
     static RECT Thumb(HWND bar) {
         RECT thumb = {};
@@ -57,9 +53,6 @@ protected:
         }
         return -1;
     }
-
-    SettingsGuard settings;
-    SkinnedPopup popup{kBackground};
 };
 
 TEST_F(TrackBarPaint, RestingDotGrowsIntoAKnobUnderThePointerAndShrinksOnLeaving) {
@@ -197,25 +190,13 @@ TEST_F(TrackBarPaint, ThePlateFollowsTheControlFramesSetting) {
 TEST_F(TrackBarPaint, HoverAndPositionChangesLeaveNoObjectsBehind) {
     HWND bar = skinned(TBS_ENABLESELRANGE, 10);
     SendMessageA(bar, TBM_SETSEL, TRUE, MAKELPARAM(20, 60));
-    auto events = [&](int count) {
-        for (int i = 0; i < count; ++i) {
-            switch (i % 4) {
-                case 0:
-                    SendMessageA(bar, WM_MOUSEMOVE, 0, MAKELPARAM(20, 10));
-                    break;
-                case 1:
-                    SendMessageA(bar, WM_MOUSELEAVE, 0, 0);
-                    break;
-                case 2:
-                    SendMessageA(bar, TBM_SETPOS, TRUE, i % 101);
-                    break;
-                default:
-                    settle(bar);
-                    break;
-            }
-        }
+    const std::function<void(int)> steps[] = {
+        [&](int) { SendMessageA(bar, WM_MOUSEMOVE, 0, MAKELPARAM(20, 10)); },
+        [&](int) { SendMessageA(bar, WM_MOUSELEAVE, 0, 0); },
+        [&](int i) { SendMessageA(bar, TBM_SETPOS, TRUE, i % 101); },
+        [&](int) { settle(bar); },
     };
-    testing_support::ExpectDrawingObjectsFlat(events, 200, 10000);
+    testing_support::ExpectDrawingObjectsFlat(testing_support::StepsInTurn(steps), 200, 10000);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/BarsFixture.h"
-#include "support/SkinnedPopup.h"
+#include "support/PopupTest.h"
 #include "skin/controls/TrackBarSkin.h"
 #include "support/Pump.h"
 
@@ -17,10 +17,8 @@ namespace {
 
 constexpr COLORREF kMarker = RGB(1, 254, 3);
 
-class TrackBarSkin : public testing::Test {
+class TrackBarSkin : public PopupTest {
 protected:
-    void TearDown() override { testing_support::PumpMessages(); }
-
     HWND addTrackBar(DWORD style, int x, int y, int width = 150, int height = 30) {
         HWND bar = popup.add("msctls_trackbar32", "", style, x, y, width, height);
         SendMessageA(bar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
@@ -34,9 +32,6 @@ protected:
         Scribble(bar, kMarker);
     }
     bool repainted(HWND bar) { return PixelAt(bar, 40, 2) != kMarker; }
-
-    SettingsGuard settings;
-    SkinnedPopup popup;
 };
 
 TEST_F(TrackBarSkin, InstallerRecordsEveryTrackBarWithItsStyleAndLeavesOthersAlone) {
@@ -71,15 +66,11 @@ TEST_F(TrackBarSkin, InstallerRecordsEveryTrackBarWithItsStyleAndLeavesOthersAlo
         const TrackBarEntry* entry = list.at(i);
         const Expected& want = expected[i - 1];
         ASSERT_EQ(want.window, entry->hwnd);
-        EXPECT_EQ(systemProc, reinterpret_cast<LONG_PTR>(entry->previousProc));
         EXPECT_EQ(want.vertical, entry->vertical);
         EXPECT_EQ(want.tickMode, entry->tickMode);
         EXPECT_EQ(want.selectionRange, entry->selectionRange);
         EXPECT_EQ(0, entry->hover);
-        EXPECT_EQ(i, skin::GetPropInt(want.window, skin::kPropListIndex));
-        EXPECT_EQ(popup.index(), skin::GetPropInt(want.window, skin::kPropOwnerIndex));
-        EXPECT_EQ(static_cast<uintptr_t>(systemProc), skin::GetPropValue(want.window, skin::kPropPreviousProc));
-        EXPECT_EQ(reinterpret_cast<LONG_PTR>(skin::TrackBarSkinProc), GetWindowLongPtrA(want.window, GWLP_WNDPROC));
+        ExpectTakenOver(*entry, want.window, i, popup.index(), systemProc, skin::TrackBarSkinProc);
     }
     EXPECT_EQ(progressProc, GetWindowLongPtrA(progress, GWLP_WNDPROC));
     EXPECT_EQ(nullptr, GetPropA(progress, skin::kPropListIndex));

@@ -2,6 +2,7 @@
 // sunken, the arrow glyphs in both orientations, and no objects left behind.
 #include "skin/controls/UpDownSkin.h"
 
+#include <functional>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -153,31 +154,18 @@ TEST_F(UpDownPaint, TheStrokeTakesTheThemeOnlyWhereLit) {
 }
 
 TEST_F(UpDownPaint, TenThousandEventsLeaveNoObjectBehind) {
-    auto events = [&](int count) {
-        for (int i = 0; i < count; ++i) {
-            switch (i % 5) {
-                case 0:
-                    SendMessageA(vertical_, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
-                    break;
-                case 1:
-                    SendMessageA(vertical_, WM_MOUSEMOVE, 0, MAKELPARAM(4, 30));
-                    break;
-                case 2:
-                    SendMessageA(horizontal_, WM_MOUSEMOVE, 0, MAKELPARAM(i % 40, 4));
-                    break;
-                case 3:
-                    SendMessageA(vertical_, WM_MOUSELEAVE, 0, 0);
-                    break;
-                default:
-                    paint(1 + i % 2, true, true, 30, 30);
-                    RedrawWindow(horizontal_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-                    testing_support::PumpMessages();
-                    break;
-            }
-        }
-        testing_support::PumpMessages();
+    const std::function<void(int)> steps[] = {
+        [&](int) { SendMessageA(vertical_, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4)); },
+        [&](int) { SendMessageA(vertical_, WM_MOUSEMOVE, 0, MAKELPARAM(4, 30)); },
+        [&](int i) { SendMessageA(horizontal_, WM_MOUSEMOVE, 0, MAKELPARAM(i % 40, 4)); },
+        [&](int) { SendMessageA(vertical_, WM_MOUSELEAVE, 0, 0); },
+        [&](int i) {
+            paint(1 + i % 2, true, true, 30, 30);
+            RedrawWindow(horizontal_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            testing_support::PumpMessages();
+        },
     };
-    testing_support::ExpectDrawingObjectsFlat(events, 200, 10000);
+    testing_support::ExpectDrawingObjectsFlat(testing_support::StepsInTurn(steps), 200, 10000);
 }
 
 }  // namespace

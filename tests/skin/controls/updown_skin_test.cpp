@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/MessageSpy.h"
+#include "support/PopupTest.h"
 #include "support/UpDownFixture.h"
 
 using namespace testing_support;
@@ -40,11 +41,7 @@ TEST_F(UpDownInstaller, SkinsEveryUpDownChildWithItsOrientation) {
     int expected = 1;
     for (HWND control : {vertical, horizontal}) {
         EXPECT_EQ(control, entry(expected).hwnd);
-        EXPECT_EQ(systemProc, reinterpret_cast<LONG_PTR>(entry(expected).previousProc));
-        EXPECT_EQ(reinterpret_cast<LONG_PTR>(skin::UpDownSkinProc), GetWindowLongPtrA(control, GWLP_WNDPROC));
-        EXPECT_EQ(expected, skin::GetPropInt(control, skin::kPropListIndex));
-        EXPECT_EQ(index(), skin::GetPropInt(control, skin::kPropOwnerIndex));
-        EXPECT_EQ(static_cast<uintptr_t>(systemProc), skin::GetPropValue(control, skin::kPropPreviousProc));
+        ExpectTakenOver(entry(expected), control, expected, index(), systemProc, skin::UpDownSkinProc);
         ++expected;
     }
     EXPECT_EQ(0, entry(1).horizontal);

@@ -54,9 +54,7 @@ protected:
 };
 
 TEST_F(FramePaint, TheRegionRoundsTheCornersAndMagentaStaysOutsideTheGround) {
-    SkinWindowArgs args = AllButtons(nullptr);
-    args.option31 = 0;
-    const int index = compose(args);
+    const int index = compose(AllButtonsWithout(&SkinWindowArgs::option31));
     ASSERT_NE(record(index).backgroundDC.get(), nullptr);
 
     HRGN region = CreateRectRgn(0, 0, 0, 0);
@@ -90,9 +88,7 @@ TEST_F(FramePaint, TheRegionRoundsTheCornersAndMagentaStaysOutsideTheGround) {
 TEST_F(FramePaint, ACentredPictureLandsInTheMiddle) {
     SkinBackgroundImage = SolidPng(100, 50, kRedPicture);
     SkinImageMode = 2;
-    SkinWindowArgs args = AllButtons(nullptr);
-    args.option31 = 0;
-    const int index = compose(args);
+    const int index = compose(AllButtonsWithout(&SkinWindowArgs::option31));
     EXPECT_TRUE(Near(pixel(index, 150, 125), kRedPicture, 3));
     EXPECT_TRUE(Near(pixel(index, 249, 174), kRedPicture, 3));
     EXPECT_TRUE(Near(pixel(index, 149, 125), kGreen, 3));
@@ -103,8 +99,7 @@ TEST_F(FramePaint, ACentredPictureLandsInTheMiddle) {
 
 TEST_F(FramePaint, OtherModesPlaceThePictureAtTheCornerOrStretchIt) {
     SkinBackgroundImage = SolidPng(100, 50, kRedPicture);
-    SkinWindowArgs args = AllButtons(nullptr);
-    args.option31 = 0;
+    const SkinWindowArgs args = AllButtonsWithout(&SkinWindowArgs::option31);
     SkinImageMode = 1;
     int index = compose(args);
     EXPECT_TRUE(Near(pixel(index, 300, 10), kRedPicture, 3));

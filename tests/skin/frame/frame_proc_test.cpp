@@ -59,11 +59,25 @@ protected:
         return SendMessageA(window_, message, wParam, lParam);
     }
     void moveTo(POINT p) { send(WM_MOUSEMOVE, 0, Point(p.x, p.y)); }
+    void moveToButton(int button) { moveTo(centreOf(index_, button)); }
     void tick() { send(WM_TIMER, reinterpret_cast<WPARAM>(window_), 0); }
     int open(DWORD boxes = WS_MINIMIZEBOX | WS_MAXIMIZEBOX) {
         window_ = MakeFrameWindow(400, 300, boxes);
         index_ = skinned(window_);
         return index_;
+    }
+    // An open frame with the pointer inside it, whose caption buttons paint into g_paints.
+    void openRecordingPaints() {
+        open();
+        engine().operations.paintCaptionButton = RecordPaint;
+        record(index_).mouseInside = 1;
+    }
+    // From the close button to `button`, one tick into both fades, the paints so far forgotten.
+    void midFadeFromCloseTo(int button) {
+        moveToButton(5);
+        moveToButton(button);
+        tick();
+        g_paints.clear();
     }
 
     HWND window_ = nullptr;
@@ -71,10 +85,8 @@ protected:
 };
 
 TEST_F(FrameProc, MovingFromCloseToMinimizeFadesBothInTheSameTicks) {
-    open();
-    engine().operations.paintCaptionButton = RecordPaint;
-    record(index_).mouseInside = 1;
-    moveTo(centreOf(index_, 5));
+    openRecordingPaints();
+    moveToButton(5);
     EXPECT_EQ(record(index_).hotCaptionButton, 5);
     EXPECT_EQ(record(index_).fadeTimerOn, 1);
     EXPECT_EQ(engine().pointedCaptionButton, 5);
@@ -82,21 +94,16 @@ TEST_F(FrameProc, MovingFromCloseToMinimizeFadesBothInTheSameTicks) {
     EXPECT_EQ(g_paints, (std::vector<PaintCall>{{5, 0, 30}}));
 
     g_paints.clear();
-    moveTo(centreOf(index_, 3));
+    moveToButton(3);
     EXPECT_TRUE(g_paints.empty());  // nothing was fading out yet
     tick();
     EXPECT_EQ(g_paints, (std::vector<PaintCall>{{3, 0, 30}, {5, 0, 210}}));
 }
 
 TEST_F(FrameProc, ACutShortFadeOutEndsAtOnceInTheNormalLook) {
-    open();
-    engine().operations.paintCaptionButton = RecordPaint;
-    record(index_).mouseInside = 1;
-    moveTo(centreOf(index_, 5));
-    moveTo(centreOf(index_, 3));
-    tick();
-    g_paints.clear();
-    moveTo(centreOf(index_, 1));
+    openRecordingPaints();
+    midFadeFromCloseTo(3);
+    moveToButton(1);
     EXPECT_EQ(g_paints, (std::vector<PaintCall>{{5, 0, 0}}));
     EXPECT_EQ(record(index_).fadeOut.button, 3);
     EXPECT_EQ(record(index_).fadeOut.step, 0);
@@ -104,10 +111,8 @@ TEST_F(FrameProc, ACutShortFadeOutEndsAtOnceInTheNormalLook) {
 }
 
 TEST_F(FrameProc, FadesRunEightStepsAndTheTimerStopsAfterTheLeave) {
-    open();
-    engine().operations.paintCaptionButton = RecordPaint;
-    record(index_).mouseInside = 1;
-    moveTo(centreOf(index_, 2));
+    openRecordingPaints();
+    moveToButton(2);
     for (int i = 0; i < 10; ++i) tick();
     std::vector<PaintCall> fadeIn;
     for (int step = 1; step <= 8; ++step) fadeIn.push_back({2, 0, step * 30});
@@ -127,13 +132,8 @@ TEST_F(FrameProc, FadesRunEightStepsAndTheTimerStopsAfterTheLeave) {
 }
 
 TEST_F(FrameProc, LeavingDuringBothFadesRepaintsTheFadingOutButton) {
-    open();
-    engine().operations.paintCaptionButton = RecordPaint;
-    record(index_).mouseInside = 1;
-    moveTo(centreOf(index_, 5));
-    moveTo(centreOf(index_, 4));
-    tick();
-    g_paints.clear();
+    openRecordingPaints();
+    midFadeFromCloseTo(4);
     send(WM_MOUSELEAVE);
     EXPECT_EQ(g_paints, (std::vector<PaintCall>{{5, std::nullopt, std::nullopt}}));
     EXPECT_EQ(record(index_).fadeIn.button, 0);

@@ -63,9 +63,7 @@ TEST_F(FrameSizing, PressesStartTheLoopOfTheirZone) {
 }
 
 TEST_F(FrameSizing, WithoutEdgeResizingTheTitleBandOnlyMoves) {
-    SkinWindowArgs args = AllButtons(nullptr);
-    args.option30 = 0;
-    const int index = skinned(MakeFrameWindow(400, 300, 0), args);
+    const int index = skinned(MakeFrameWindow(400, 300, 0), AllButtonsWithout(&SkinWindowArgs::option30));
     engine().beginFrameDrag(index, Point(5, 2), kClient);
     engine().beginFrameDrag(index, Point(2, 150), kClient);
     EXPECT_TRUE(RecordedCommands().empty());
@@ -78,9 +76,7 @@ TEST_F(FrameSizing, WithoutEdgeResizingTheTitleBandOnlyMoves) {
 }
 
 TEST_F(FrameSizing, AFrameThatIgnoresTheMouseStartsNothing) {
-    SkinWindowArgs args = AllButtons(nullptr);
-    args.option31 = 0;
-    const int index = skinned(MakeFrameWindow(400, 300, 0), args);
+    const int index = skinned(MakeFrameWindow(400, 300, 0), AllButtonsWithout(&SkinWindowArgs::option31));
     engine().beginFrameDrag(index, Point(5, 2), kClient);
     engine().beginFrameDrag(index, Point(150, 12), kClient);
     EXPECT_TRUE(RecordedMessages().empty());
