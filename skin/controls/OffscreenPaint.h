@@ -31,7 +31,7 @@ struct OffscreenTarget {
     HDC dc = nullptr;
     // Where the picture's top-left corner lands on the target.
     POINT at = {0, 0};
-    // TransparentBlt keyed on magenta instead of BitBlt.
+    // Magenta pixels are left out of the copy: the target keeps what is there.
     bool keyed = false;
     // Left out of the target's clip before copying (window or client coordinates).
     bool excludeGiven = false;
