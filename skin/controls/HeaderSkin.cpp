@@ -16,6 +16,8 @@
 #include "graphics/GdiHandles.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/ControlFont.h"
+#include "skin/draw/FaceCache.h"
+#include "skin/draw/ImageListPicture.h"
 #include "skin/draw/PictureDrawing.h"
 #include "skin/draw/WindowQueries.h"
 
@@ -96,21 +98,6 @@ bool ReadItem(HWND header, int position, HeaderItem& item) {
     return true;
 }
 
-// Owner of the icon taken out of the image list for one item.
-class ItemIcon {
-public:
-    ItemIcon(HIMAGELIST list, int image) : icon_(list ? ImageList_GetIcon(list, image, ILD_TRANSPARENT) : nullptr) {}
-    ~ItemIcon() {
-        if (icon_) DestroyIcon(icon_);
-    }
-    ItemIcon(const ItemIcon&) = delete;
-    ItemIcon& operator=(const ItemIcon&) = delete;
-    HICON get() const { return icon_; }
-
-private:
-    HICON icon_;
-};
-
 void FillWithGradient(GxGraphics& surface, float x, float y, float width, float height, Gdiplus::ARGB from,
                       Gdiplus::ARGB to) {
     GxLinearGradientBrush gradient;
@@ -164,18 +151,17 @@ void DrawCell(GxGraphics& surface, const CellLook& look) {
     }
 }
 
-void DrawItemContent(GxGraphics& surface, const HeaderEntry& entry, const HeaderItem& item, HICON icon, int itemW,
-                     int itemH, int margin) {
-    GxBitmap picture;
+void DrawItemContent(GxGraphics& surface, const HeaderEntry& entry, const HeaderItem& item, const GxBitmap* picture,
+                     int itemW, int itemH, int margin) {
     int iconW = 0;
     int iconH = 0;
-    if (icon && picture.CreateBitmapFromHICON(icon)) {
-        iconW = static_cast<int>(picture.GetImageWidth());
-        iconH = static_cast<int>(picture.GetImageHeight());
+    if (picture) {
+        iconW = static_cast<int>(picture->GetImageWidth());
+        iconH = static_cast<int>(picture->GetImageHeight());
     }
     const int textW = MeasureTextWidth(item.text, entry.fontName.c_str(), entry.fontSize, entry.fontStyle);
     const int x = TextStart(item.format, itemW, iconW, margin, textW);
-    if (iconW != 0) DrawPictureAt(surface, picture, static_cast<float>(x), static_cast<float>(itemH - iconH) / 2);
+    if (iconW != 0) DrawPictureAt(surface, *picture, static_cast<float>(x), static_cast<float>(itemH - iconH) / 2);
 
     const float layoutW = static_cast<float>(itemW - iconW - 2 * margin);
     // GDI+ reads a width of 0 as "no limit"; an item with no room for text shows none.
@@ -192,6 +178,29 @@ void DrawItemContent(GxGraphics& surface, const HeaderEntry& entry, const Header
     black.CreateSolidFill(Black(255));
     const Gdiplus::RectF layout(static_cast<float>(x + iconW), 0, layoutW, static_cast<float>(itemH));
     surface.DrawString(item.text, font, layout, &format, black);
+}
+
+// Every input of one cell's drawing besides the background; the image by its pixels, which
+// the list's owner may replace under the same index.
+std::string CellLookText(const HeaderEntry& entry, const HeaderItem& item, const CellLook& look, int margin,
+                         const ImageListPicture& image) {
+    return LookText("header-cell")
+        .add(look.itemW)
+        .add(look.itemH)
+        .add(look.fillW)
+        .add(look.hot)
+        .add(look.pressed)
+        .add(look.buttons)
+        .add(std::string(item.text))
+        .add(item.format)
+        .add(margin)
+        .add(entry.fontName)
+        .add(entry.fontSize)
+        .add(entry.fontStyle)
+        .add(SkinTranslucentEdits)
+        .add(image.picture() ? static_cast<long long>(image.picture()->GetImageWidth()) : -1)
+        .add(image.bytes())
+        .text();
 }
 
 // While the left button is held the tint stays where it was last painted, so dragging
@@ -336,7 +345,7 @@ void PaintHeader(int parentIndex, int entryIndex) {
         HeaderItem item;
         if (!ReadItem(header, i - 1, item)) continue;
         RECT r = item.rect;
-        ItemIcon icon((item.format & HDF_IMAGE) ? images : nullptr, item.image);
+        const ImageListPicture image((item.format & HDF_IMAGE) ? images : nullptr, item.image);
 
         const int itemW = r.right - r.left;
         const int itemH = r.bottom - r.top;
@@ -356,9 +365,10 @@ void PaintHeader(int parentIndex, int entryIndex) {
         OffscreenTarget target;
         target.dc = dc.get();
         target.at = POINT{r.left, r.top};
+        target.look = CellLookText(entry, item, look, margin, image);
         PaintOffscreen(header, r, target, [&](GxGraphics& surface, HDC) {
             DrawCell(surface, look);
-            DrawItemContent(surface, entry, item, icon.get(), itemW, itemH, margin);
+            DrawItemContent(surface, entry, item, image.picture(), itemW, itemH, margin);
         });
     }
 }
