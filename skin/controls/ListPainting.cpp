@@ -15,6 +15,7 @@
 #include "skin/core/SkinRegistry.h"
 #include "skin/core/SkinSettings.h"
 #include "skin/draw/Colour.h"
+#include "skin/draw/FaceCache.h"
 #include "skin/draw/Geometry.h"
 #include "skin/draw/KeyBlend.h"
 #include "skin/draw/TopDownPixels.h"
@@ -129,6 +130,8 @@ void PaintListFrame(int parentIndex, int entryIndex, std::optional<bool> hover, 
     target.keyed = true;
     target.excludeGiven = true;
     target.exclude = inner;
+    target.look =
+        LookText("list-frame").add(width).add(height).add(inner).add(hot).add(focus).add(SkinTranslucentEdits).text();
     PaintOffscreen(window, RECT{0, 0, width, height}, target,
                    [&](GxGraphics& g, HDC) { DrawListFrame(g, width, height, inner, hot, focus); });
 }

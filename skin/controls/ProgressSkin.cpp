@@ -10,6 +10,7 @@
 #include "skin/controls/OffscreenPaint.h"
 #include "skin/controls/Subclassing.h"
 #include "skin/draw/Colour.h"
+#include "skin/draw/FaceCache.h"
 
 namespace skin {
 namespace {
@@ -125,6 +126,8 @@ void PaintProgressBar(int parentIndex, int entryIndex) {
 
     OffscreenTarget target;
     target.wholeWindow = true;
+    target.look =
+        LookText("progress").add(vertical).add(width).add(height).add(pos).add(range.iLow).add(range.iHigh).text();
     PaintOffscreen(control, RECT{0, 0, width, height}, target,
                    [&](GxGraphics& surface, HDC) { DrawProgressBar(surface, vertical, width, height, bar); });
 }

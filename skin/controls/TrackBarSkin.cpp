@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "graphics/GxGraphics.h"
 #include "graphics/GxPenBrush.h"
 #include "skin/controls/BarPainting.h"
@@ -9,6 +11,7 @@
 #include "skin/controls/OffscreenPaint.h"
 #include "skin/controls/Subclassing.h"
 #include "skin/draw/Colour.h"
+#include "skin/draw/FaceCache.h"
 
 namespace skin {
 namespace {
@@ -165,6 +168,25 @@ void DrawTrackBar(GxGraphics& surface, const TrackBarEntry& entry, const TrackBa
     DrawPositionLine(surface, axes, channel, state);
 }
 
+// Every input of DrawTrackBar besides the background.
+std::string TrackBarLook(const TrackBarEntry& entry, const TrackBarState& state, int width, int height) {
+    return LookText("trackbar")
+        .add(width)
+        .add(height)
+        .add(SkinControlFrames)
+        .add(entry.vertical)
+        .add(entry.tickMode)
+        .add(entry.hover)
+        .add(entry.selectionRange)
+        .add(state.pos)
+        .add(state.max)
+        .add(state.selectionStart)
+        .add(state.selectionEnd)
+        .add(state.channel)
+        .add(state.thumb)
+        .text();
+}
+
 // --- messages, in the order of the skin's table ---
 
 LRESULT OnMove(const TrackBar& t, WPARAM wParam, LPARAM lParam) {
@@ -242,6 +264,7 @@ void PaintTrackBar(int parentIndex, int entryIndex) {
 
     OffscreenTarget target;
     target.wholeWindow = true;
+    target.look = TrackBarLook(entry, state, width, height);
     PaintOffscreen(entry.hwnd, RECT{0, 0, width, height}, target,
                    [&](GxGraphics& surface, HDC) { DrawTrackBar(surface, entry, state, width, height); });
 }

@@ -8,6 +8,7 @@
 #include "skin/controls/OffscreenPaint.h"
 #include "skin/controls/Subclassing.h"
 #include "skin/draw/Colour.h"
+#include "skin/draw/FaceCache.h"
 #include "skin/draw/Paths.h"
 #include "skin/draw/PictureDrawing.h"
 
@@ -245,6 +246,8 @@ void PaintUpDown(int parentIndex, int entryIndex, bool hover, bool hoverGiven, b
     const RECT area = {0, 0, size.cx, size.cy};
     OffscreenTarget target;
     target.wholeWindow = true;
+    target.look =
+        LookText("updown").add(size.cx).add(size.cy).add(horizontal).add(active).add(hover).add(pressed).text();
     PaintOffscreen(window, area, target, [&](GxGraphics& surface, HDC) {
         DrawUpDown(surface, size.cx, size.cy, horizontal, active, hover, pressed);
     });
