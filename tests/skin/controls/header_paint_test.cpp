@@ -1,6 +1,6 @@
 // What the header skin puts on the screen: veiled cells with their tone, hot and pressed
-// tints, separators, the last cell of a list view stretched to its edge, images and text
-// placed by alignment, and no objects left behind.
+// tints, separators, the last cell of a list view stretched to its edge, images (replaced ones
+// too) and text placed by alignment, and no objects left behind.
 #include "skin/controls/HeaderSkin.h"
 
 #include <gtest/gtest.h>
@@ -163,25 +163,31 @@ TEST_F(HeaderPaint, AStandaloneHeaderLeavesTheRestToItsParent) {
 TEST_F(HeaderPaint, ImagesAndTextArePlacedByAlignment) {
     HWND header = addHeader(HDS_BUTTONS, 10, 10, 400);
     HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
-    {
+    // A solid, all-opaque image, added as image 0 or put in its place.
+    auto setImage = [images](COLORREF colour) {
         HDC screen = GetDC(nullptr);
-        HBITMAP green = CreateCompatibleBitmap(screen, 16, 16);
+        HBITMAP solid = CreateCompatibleBitmap(screen, 16, 16);
         HBITMAP mask = CreateBitmap(16, 16, 1, 1, nullptr);
         ReleaseDC(nullptr, screen);
         HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(dc, green);
-        HBRUSH brush = CreateSolidBrush(RGB(0, 200, 0));
+        HGDIOBJ previous = SelectObject(dc, solid);
+        HBRUSH brush = CreateSolidBrush(colour);
         RECT all = {0, 0, 16, 16};
         FillRect(dc, &all, brush);
         SelectObject(dc, mask);
-        PatBlt(dc, 0, 0, 16, 16, BLACKNESS);  // all opaque
+        PatBlt(dc, 0, 0, 16, 16, BLACKNESS);
         SelectObject(dc, previous);
         DeleteObject(brush);
         DeleteDC(dc);
-        ImageList_Add(images, green, mask);
-        DeleteObject(green);
+        if (ImageList_GetImageCount(images) == 0) {
+            ImageList_Add(images, solid, mask);
+        } else {
+            ImageList_Replace(images, 0, solid, mask);
+        }
+        DeleteObject(solid);
         DeleteObject(mask);
-    }
+    };
+    setImage(RGB(0, 200, 0));
     SendMessageA(header, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
     addItem(header, 100, "", HDF_LEFT, 0);
     addItem(header, 150, "WWW", HDF_RIGHT);
@@ -202,6 +208,13 @@ TEST_F(HeaderPaint, ImagesAndTextArePlacedByAlignment) {
     EXPECT_NEAR(100 + 150 - textW, firstDarkColumn(header, 100, 250), 3);
     EXPECT_NEAR(250 + (120 - margin - textW) / 2, firstDarkColumn(header, 250, 370), 3);
     EXPECT_NEAR(370 + margin, firstDarkColumn(header, 370, 400), 3);
+
+    // The list's owner puts another image under the same index: the next paint shows it.
+    setImage(RGB(200, 0, 0));
+    paint();
+    const Rgb replaced = at(header, margin + 8, 12);
+    EXPECT_GT(replaced.r, 150) << replaced;
+    EXPECT_LT(replaced.g, 60) << replaced;
 }
 
 TEST_F(HeaderPaint, TenThousandEventsLeaveNoObjectBehind) {
