@@ -136,12 +136,24 @@ void PaintListFrame(int parentIndex, int entryIndex, std::optional<bool> hover, 
                    [&](GxGraphics& g, HDC) { DrawListFrame(g, width, height, inner, hot, focus); });
 }
 
+// Lists repaint their client on every scroll, selection and keystroke: the veiled ground
+// under them is kept like a face and copied, not composed and veiled each time.
 ComposedBackground ComposeVeiledBackground(HWND window) {
     const RECT r = ClientRectInWindow(window);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    static const std::string kLook = LookText("list-veil").text();
+    if (width > 0 && height > 0) {
+        ComposedBackground kept(CreateBackgroundDC(width, height));
+        if (kept && DrawKeptFace(window, r, kLook, kept.dc(), POINT{0, 0})) return kept;
+    }
     ComposedBackground back(window, r);
     if (!back) return back;
-    GxGraphics g;
-    if (g.CreateFromHDC(back.dc())) FillVeil(g, r.right - r.left, r.bottom - r.top);
+    {
+        GxGraphics g;
+        if (g.CreateFromHDC(back.dc())) FillVeil(g, width, height);
+    }
+    KeepFace(window, r, kLook, back.dc());
     return back;
 }
 

@@ -144,15 +144,6 @@ bool PlanComposition(HWND window, CompositionPlan& plan) {
     return true;
 }
 
-// A memory DC holding a zeroed (transparent black) 32-bit picture, listed for release.
-HDC CreateListedMemoryDC(int width, int height) {
-    gdi::Bitmap bitmap(CreateTopDownSection(width, height));
-    if (!bitmap) return nullptr;
-    gdi::MemoryDC dc(nullptr);
-    if (!dc.adopt(bitmap.release())) return nullptr;
-    return TheMemoryDCList().record(std::move(dc));
-}
-
 void LayVeil(HDC dc, int width, int height, const SubWindowEntry& entry, bool roundedAllowed) {
     GxGraphics graphics;
     if (!graphics.CreateFromHDC(dc)) return;
@@ -170,6 +161,14 @@ void LayVeil(HDC dc, int width, int height, const SubWindowEntry& entry, bool ro
 
 }  // namespace
 
+HDC CreateBackgroundDC(int width, int height) {
+    gdi::Bitmap bitmap(CreateTopDownSection(width, height));
+    if (!bitmap) return nullptr;
+    gdi::MemoryDC dc(nullptr);
+    if (!dc.adopt(bitmap.release())) return nullptr;
+    return TheMemoryDCList().record(std::move(dc));
+}
+
 HDC ComposeSkinBackground(HWND window, const RECT& rect) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
@@ -179,7 +178,7 @@ HDC ComposeSkinBackground(HWND window, const RECT& rect) {
     CompositionPlan plan;
     if (!PlanComposition(window, plan)) return nullptr;
 
-    HDC dc = CreateListedMemoryDC(width, height);
+    HDC dc = CreateBackgroundDC(width, height);
     if (!dc) return nullptr;
     // A missing source leaves the picture transparent black.
     if (plan.source) {

@@ -19,6 +19,11 @@ inline constexpr int kGroupFrameTop = 5;
 // the DC back with ReleaseMemoryDC (or MemoryDCToBitmap).
 HDC ComposeSkinBackground(HWND window, const RECT& rect);
 
+// A memory DC like ComposeSkinBackground's, of width x height and zero-filled (transparent
+// black), for a kept picture of a composed background to be copied into; null on failure.
+// The caller hands it back with ReleaseMemoryDC.
+HDC CreateBackgroundDC(int width, int height);
+
 // Destroys a DC made by ComposeSkinBackground with its bitmap: 1 when it was listed,
 // 0 for null or unknown DCs (which are left alone).
 int ReleaseMemoryDC(HDC dc);
