@@ -1,5 +1,8 @@
 #include "graphics/GxFont.h"
 
+#include <map>
+#include <mutex>
+
 #include "graphics/GdiHandles.h"
 #include "graphics/GxCalls.h"
 #include "graphics/GxGraphics.h"
@@ -47,15 +50,42 @@ bool GxFont::CreateFontFromName(const char* familyName, float size, int style, U
     return CreateFontFromNameW(GxAnsiToWide(familyName).c_str(), size, style, unit);
 }
 
+namespace {
+
+// Families found by name; a name not found is looked up again next time.
+struct KeptFamilies {
+    std::mutex lock;
+    std::map<std::wstring, GpFontFamily*> byName;
+};
+
+KeptFamilies& Kept() {
+    static KeptFamilies kept;
+    return kept;
+}
+
+}  // namespace
+
 bool GxFont::CreateFontFromNameW(const wchar_t* familyName, float size, int style, Unit unit) {
-    GpFontFamily* family = nullptr;
-    if (!GxStore(GdipCreateFontFamilyFromName(familyName, nullptr, &family))) return false;
+    if (!familyName) {
+        GxStore(InvalidParameter);
+        return false;
+    }
+    KeptFamilies& kept = Kept();
+    const std::lock_guard<std::mutex> guard(kept.lock);
+    GpFontFamily*& family = kept.byName[familyName];
+    if (!family && !GxStore(GdipCreateFontFamilyFromName(familyName, nullptr, &family))) {
+        kept.byName.erase(familyName);
+        return false;
+    }
     GpFont* font = nullptr;
-    Status status = GdipCreateFont(family, size, style, unit, &font);
-    GdipDeleteFontFamily(family);  // the font keeps what it needs of the family
-    if (!GxStore(status)) return false;
-    SetNativeObject(font);
-    return true;
+    return GxAdopt(*this, GdipCreateFont(family, size, style, unit, &font), font);
+}
+
+void ReleaseKeptFontFamilies() {
+    KeptFamilies& kept = Kept();
+    const std::lock_guard<std::mutex> guard(kept.lock);
+    for (auto& entry : kept.byName) GdipDeleteFontFamily(entry.second);
+    kept.byName.clear();
 }
 
 bool GxFont::CreateFontFromDC(HDC dc) {

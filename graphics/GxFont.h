@@ -24,7 +24,9 @@ class GxFont : public GxObject<Gdiplus::GpFont, Gdiplus::DllExports::GdipDeleteF
 public:
     bool DeleteFont() { return DeleteNative(); }
     bool CreateFontFromFamily(const GxFontFamily& family, float size, int style, Gdiplus::Unit unit);
-    // A font of the named family (ANSI code page); the family is looked up and let go here.
+    // A font of the named family (ANSI code page). Families found by name are kept until
+    // ReleaseKeptFontFamilies: a lookup enumerates the installed fonts (about 1 ms under
+    // Wine), and every caption paint asks for one.
     bool CreateFontFromName(const char* familyName, float size, int style, Gdiplus::Unit unit);
     bool CreateFontFromNameW(const wchar_t* familyName, float size, int style, Gdiplus::Unit unit);
     // The font selected in the DC.
@@ -46,6 +48,9 @@ public:
     int GetFontUnit() const;
     float GetFontHeight(const GxGraphics* graphics) const;
 };
+
+// Deletes the families CreateFontFromName keeps; before the graphics library shuts down.
+void ReleaseKeptFontFamilies();
 
 // The process-wide collection of installed fonts. GDI+ keeps that collection itself and
 // it must never be deleted, so this wrapper only refers to it.

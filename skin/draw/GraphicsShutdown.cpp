@@ -4,6 +4,7 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include "graphics/GxFont.h"
 #include "skin/draw/PictureCache.h"
 
 namespace skin {
@@ -12,6 +13,7 @@ void ShutdownGraphics(SkinEngine& engine) {
     if (!engine.graphicsToken) return;
     // Kept pictures are GDI+ objects: they must go while the library still runs.
     ClearPictureCache();
+    ReleaseKeptFontFamilies();
     Gdiplus::GdiplusShutdown(engine.graphicsToken);
     engine.graphicsToken = 0;
 }

@@ -62,4 +62,28 @@ TEST(GxText, ChineseFamilyNamesAreFound) {
     EXPECT_GT(installed.GetFontCollectionFamilyCount(), 0);
 }
 
+// Families found by name are kept between fonts and let go on release; fonts made before,
+// between and after stay whole, and a name not found is never taken for a found one.
+TEST(GxText, FontsByNameOutliveTheKeptFamilies) {
+    GxFont before;
+    ASSERT_TRUE(before.CreateFontFromName("宋体", 12, FontStyleRegular, UnitPixel)) << GxLastStatus;
+    GxFont again;
+    ASSERT_TRUE(again.CreateFontFromName("宋体", 20, FontStyleBold, UnitPixel)) << GxLastStatus;
+    ReleaseKeptFontFamilies();
+    GxFont after;
+    ASSERT_TRUE(after.CreateFontFromName("宋体", 12, FontStyleRegular, UnitPixel)) << GxLastStatus;
+    for (const GxFont* font : {&before, &again, &after}) {
+        GxFontFamily family;
+        ASSERT_TRUE(font->GetFamily(family));
+        EXPECT_FALSE(family.GetFamilyName().empty());
+    }
+    EXPECT_EQ(20, static_cast<int>(again.GetFontSize()));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        GxFont missing;
+        EXPECT_FALSE(missing.CreateFontFromName("No Such Family 123", 12, FontStyleRegular, UnitPixel)) << attempt;
+    }
+    GxFont none;
+    EXPECT_FALSE(none.CreateFontFromNameW(nullptr, 12, FontStyleRegular, UnitPixel));
+}
+
 }  // namespace
