@@ -2,6 +2,9 @@
 
 #include "editor/FormLayout.h"
 
+#include <cstring>
+#include <initializer_list>
+
 namespace editor {
 
 std::string ReadControlText(HWND control) {
@@ -15,25 +18,42 @@ std::string ReadControlText(HWND control) {
     return text;
 }
 
+namespace {
+
+// One piece of a composed text: a field or a literal, never copied on its own.
+struct Piece {
+    Piece(const std::string& s) : data(s.data()), size(s.size()) {}
+    Piece(const char* s) : data(s), size(std::strlen(s)) {}
+    const char* data;
+    size_t size;
+};
+
+// Joins the pieces into a string allocated once at its final size: with megabyte
+// fields, every regrowth of a chained '+' is a fresh block to fault in and copy.
+std::string Join(std::initializer_list<Piece> pieces) {
+    size_t size = 0;
+    for (const Piece& p : pieces) size += p.size;
+    std::string text;
+    text.reserve(size);
+    for (const Piece& p : pieces) text.append(p.data, p.size);
+    return text;
+}
+
+}  // namespace
+
 MobText MobTextBuilder::compose(const MobDefinition& mob) {
     MobText t;
-    t.header = mob.id + ":\r\n  Mobtype: " + mob.mobType + "\r\n  Display: \"" + mob.displayName +
-               "\"\r\n  Health: " + mob.health + "\r\n  Damage: " + mob.damage + "\r\n";
-    if (mob.skillsEnabled) t.skills = "  Skills: \r\n  - " + mob.skill;
-    if (mob.equipmentEnabled) t.equipment = "  Equipment: \r\n  - " + mob.equipmentItem + ":" + mob.equipmentSlot;
-    if (mob.dropsEnabled) t.drops = "  Drops: \r\n  - " + mob.dropItem;
-    if (mob.optionsEnabled) t.options = "  Options: \r\n    " + mob.optionName + ": " + mob.optionValue;
+    t.header = Join({mob.id, ":\r\n  Mobtype: ", mob.mobType, "\r\n  Display: \"", mob.displayName, "\"\r\n  Health: ",
+                     mob.health, "\r\n  Damage: ", mob.damage, "\r\n"});
+    if (mob.skillsEnabled) t.skills = Join({"  Skills: \r\n  - ", mob.skill});
+    if (mob.equipmentEnabled) t.equipment = Join({"  Equipment: \r\n  - ", mob.equipmentItem, ":", mob.equipmentSlot});
+    if (mob.dropsEnabled) t.drops = Join({"  Drops: \r\n  - ", mob.dropItem});
+    if (mob.optionsEnabled) t.options = Join({"  Options: \r\n    ", mob.optionName, ": ", mob.optionValue});
 
-    size_t size = t.header.size() + t.skills.size() + t.equipment.size() + t.drops.size() + t.options.size() + 8;
-    t.full.reserve(size);
-    t.full = t.header;
-    const bool enabled[] = {mob.skillsEnabled, mob.equipmentEnabled, mob.dropsEnabled, mob.optionsEnabled};
-    const std::string* sections[] = {&t.skills, &t.equipment, &t.drops, &t.options};
-    for (int i = 0; i < 4; ++i) {
-        if (!enabled[i]) continue;
-        t.full += *sections[i];
-        t.full += "\r\n";
-    }
+    // A section that is off is empty, and so is its line break.
+    auto end = [](bool on) { return on ? "\r\n" : ""; };
+    t.full = Join({t.header, t.skills, end(mob.skillsEnabled), t.equipment, end(mob.equipmentEnabled), t.drops,
+                   end(mob.dropsEnabled), t.options, end(mob.optionsEnabled)});
     return t;
 }
 
