@@ -6,6 +6,7 @@
 #include "graphics/GxGraphics.h"
 #include "graphics/GxImage.h"
 #include "skin/draw/BilinearStretch.h"
+#include "skin/draw/TopDownPixels.h"
 
 namespace skin {
 namespace {
@@ -21,7 +22,7 @@ struct Stretched {
     std::vector<std::uint8_t> bytes;
     int width;
     int height;
-    std::vector<std::uint32_t> pixels;  // the picture's memory when it was stretched here
+    PixelCopy pixels;                   // the picture's memory when it was stretched here
     std::unique_ptr<GxBitmap> picture;  // declared after pixels, so it goes first
 };
 
@@ -59,22 +60,25 @@ const GxImage* DecodedPicture(const void* bytes, std::size_t size) {
     return DecodedList().back().picture.get();
 }
 
-const GxImage* StretchedPicture(const std::vector<std::uint8_t>& bytes, int width, int height) {
+namespace {
+
+const Stretched* FindOrStretch(const std::vector<std::uint8_t>& bytes, int width, int height) {
     if (bytes.empty() || width <= 0 || height <= 0) return nullptr;
     auto& list = StretchedList();
     for (const Stretched& s : list)
-        if (s.width == width && s.height == height && SameBytes(s.bytes, bytes.data(), bytes.size()))
-            return s.picture.get();
+        if (s.width == width && s.height == height && SameBytes(s.bytes, bytes.data(), bytes.size())) return &s;
     const GxImage* source = DecodedPicture(bytes);
     if (!source) return nullptr;
     auto picture = std::make_unique<GxBitmap>();
-    std::vector<std::uint32_t> pixels;
+    PixelCopy pixels;
     std::vector<std::uint32_t> sourcePixels;
     if (source->ReadArgbPixels(sourcePixels)) {
-        pixels = StretchBilinear(sourcePixels, static_cast<int>(source->GetImageWidth()),
-                                 static_cast<int>(source->GetImageHeight()), width, height);
+        pixels.width = width;
+        pixels.height = height;
+        pixels.pixels = StretchBilinear(sourcePixels, static_cast<int>(source->GetImageWidth()),
+                                        static_cast<int>(source->GetImageHeight()), width, height);
         if (!picture->CreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppPARGB,
-                                            reinterpret_cast<BYTE*>(pixels.data()))) {
+                                            reinterpret_cast<BYTE*>(pixels.pixels.data()))) {
             return nullptr;
         }
     } else {
@@ -86,7 +90,19 @@ const GxImage* StretchedPicture(const std::vector<std::uint8_t>& bytes, int widt
     }
     if (list.size() >= kMaxStretched) list.erase(list.begin());
     list.push_back(Stretched{bytes, width, height, std::move(pixels), std::move(picture)});
-    return list.back().picture.get();
+    return &list.back();
+}
+
+}  // namespace
+
+const GxImage* StretchedPicture(const std::vector<std::uint8_t>& bytes, int width, int height) {
+    const Stretched* s = FindOrStretch(bytes, width, height);
+    return s ? s->picture.get() : nullptr;
+}
+
+const PixelCopy* StretchedPixels(const std::vector<std::uint8_t>& bytes, int width, int height) {
+    const Stretched* s = FindOrStretch(bytes, width, height);
+    return s && s->pixels ? &s->pixels : nullptr;
 }
 
 void ClearPictureCache() {

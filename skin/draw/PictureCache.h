@@ -18,6 +18,8 @@ class GxImage;
 
 namespace skin {
 
+struct PixelCopy;
+
 // The picture decoded from bytes, or null when they do not decode. Owned by the cache.
 const GxImage* DecodedPicture(const void* bytes, std::size_t size);
 inline const GxImage* DecodedPicture(const std::vector<std::uint8_t>& bytes) {
@@ -27,6 +29,10 @@ inline const GxImage* DecodedPicture(const std::vector<std::uint8_t>& bytes) {
 // The picture drawn at width x height the way a stretched background is drawn, on a
 // transparent 32-bit bitmap. Kept for the last few sizes asked; a resize asks anew.
 const GxImage* StretchedPicture(const std::vector<std::uint8_t>& bytes, int width, int height);
+
+// The same picture's premultiplied pixels, or null when the library stretched it (a
+// picture that is not a bitmap). Owned by the cache, like the picture.
+const PixelCopy* StretchedPixels(const std::vector<std::uint8_t>& bytes, int width, int height);
 
 void ClearPictureCache();
 

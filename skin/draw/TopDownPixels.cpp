@@ -41,6 +41,33 @@ PixelCopy CopyPixels(HDC dc, int width, int height) {
     return copy;
 }
 
+PixelCopy CompositeOverFill(const PixelCopy& premultiplied, COLORREF colour) {
+    PixelCopy out;
+    if (!premultiplied) return out;
+    out.width = premultiplied.width;
+    out.height = premultiplied.height;
+    const std::uint32_t fill = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    out.pixels.resize(premultiplied.pixels.size());
+    const std::uint32_t* source = premultiplied.pixels.data();
+    std::uint32_t* target = out.pixels.data();
+    for (size_t i = 0, n = out.pixels.size(); i < n; ++i) {
+        const std::uint32_t s = source[i];
+        const std::uint32_t a = s >> 24;
+        if (a == 255) {
+            target[i] = s;
+            continue;
+        }
+        // Each byte: source + (fill * (255 - alpha) + 127) / 255, the fill's alpha byte zero.
+        std::uint32_t blended = s & 0xff000000u;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const std::uint32_t value = ((s >> shift) & 0xff) + (((fill >> shift) & 0xff) * (255 - a) + 127) / 255;
+            blended |= (value > 255 ? 255 : value) << shift;
+        }
+        target[i] = blended;
+    }
+    return out;
+}
+
 bool DrawPixels(const PixelCopy& copy, HDC dc, POINT at) {
     if (!copy || !dc) return false;
     BITMAPINFO info = TopDownInfo(copy.width, copy.height);

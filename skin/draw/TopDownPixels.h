@@ -24,6 +24,10 @@ HBITMAP CreateTopDownSection(int width, int height);
 // The pixels of the bitmap selected into dc; empty when they cannot be read.
 PixelCopy CopyPixels(HDC dc, int width, int height);
 
+// Premultiplied pixels composited over an opaque fill of colour, as GDI's per-pixel-alpha
+// blend leaves them on a section filled by FillRect (whose alpha bytes are zero).
+PixelCopy CompositeOverFill(const PixelCopy& premultiplied, COLORREF colour);
+
 // Copies the pixels one to one to dc at `at`, through dc's clip.
 bool DrawPixels(const PixelCopy& copy, HDC dc, POINT at);
 

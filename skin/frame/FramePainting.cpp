@@ -125,27 +125,35 @@ void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, cons
     const float width = static_cast<float>(client.right);
     const float height = static_cast<float>(client.bottom);
 
-    // An opaque fill of the whole window: the system's fill does it in a fraction of the
-    // time GDI+ takes on a DC.
     const bool ownPicture = !record.windowPicture.empty();
     const COLORREF colour = ownPicture ? record.pictureColour : SkinBackColour;
-    const gdi::Brush plain(dc ? CreateSolidBrush(colour) : nullptr);
-    if (plain) {
-        FillRect(dc, &client, plain.get());
-    } else {
-        GxSolidBrush fill;
-        fill.CreateSolidFill(RgbToArgb(colour, 255, false));
-        surface.FillRectangle(fill, 0, 0, width, height);
-    }
-
     const std::vector<uint8_t>& bytes = ownPicture ? record.windowPicture : SkinBackgroundImage;
     const int mode = ownPicture ? record.imageMode : SkinImageMode;
-    if (mode == kStretched) {
-        // Stretching is the slow part of a rebuild; the stretched picture is kept per size.
-        if (const GxImage* stretched = StretchedPicture(bytes, client.right, client.bottom))
-            surface.DrawImageRect(*stretched, 0, 0, width, height);
-    } else if (const GxImage* picture = DecodedPicture(bytes)) {
-        DrawBackgroundPicture(surface, *picture, mode, client);
+
+    // A stretched picture covers the window: the fill and the picture over it are composed
+    // in memory and copied once. GDI+ on a DC reads the window back and blends it through
+    // a temporary copy, several times the cost of the whole copy under Wine.
+    const PixelCopy* stretchedPixels =
+        dc && mode == kStretched ? StretchedPixels(bytes, client.right, client.bottom) : nullptr;
+    const bool inMemory = stretchedPixels && DrawPixels(CompositeOverFill(*stretchedPixels, colour), dc, POINT{0, 0});
+    if (!inMemory) {
+        // An opaque fill of the whole window: the system's fill does it in a fraction of the
+        // time GDI+ takes on a DC.
+        const gdi::Brush plain(dc ? CreateSolidBrush(colour) : nullptr);
+        if (plain) {
+            FillRect(dc, &client, plain.get());
+        } else {
+            GxSolidBrush fill;
+            fill.CreateSolidFill(RgbToArgb(colour, 255, false));
+            surface.FillRectangle(fill, 0, 0, width, height);
+        }
+        if (mode == kStretched) {
+            // Stretching is the slow part of a rebuild; the stretched picture is kept per size.
+            if (const GxImage* stretched = StretchedPicture(bytes, client.right, client.bottom))
+                surface.DrawImageRect(*stretched, 0, 0, width, height);
+        } else if (const GxImage* picture = DecodedPicture(bytes)) {
+            DrawBackgroundPicture(surface, *picture, mode, client);
+        }
     }
     if (record.option8) PaintTitleGloss(surface, client, record.titleHeight);
 

@@ -143,3 +143,34 @@ TEST(DrawPixelsKeyed, LeavesWhatTransparentBltLeaves) {
 }
 
 }  // namespace
+
+// A stretched background composed in memory matches the system's fill and per-pixel-alpha
+// blend of the same pixels, for opaque, bare and partly covered pixels.
+TEST(CompositeOverFill, LeavesWhatFillRectAndAlphaBlendLeave) {
+    skin::PixelCopy picture;
+    picture.width = 6;
+    picture.height = 2;
+    picture.pixels = {0xFF102030u, 0x00000000u, 0x80404040u, 0x01010000u, 0xFE7F0080u, 0x40004000u,
+                      0xFFFFFFFFu, 0xC0C0C0C0u, 0x20202020u, 0x7F7F7F7Fu, 0x00000000u, 0xFF000000u};
+    const COLORREF fill = RGB(200, 150, 100);
+    const skin::PixelCopy composed = skin::CompositeOverFill(picture, fill);
+    ASSERT_EQ(picture.pixels.size(), composed.pixels.size());
+
+    const BITMAPINFO info = skin::TopDownInfo(picture.width, picture.height);
+    void* bits = nullptr;
+    gdi::MemoryDC target(nullptr), source(nullptr);
+    ASSERT_TRUE(target.adopt(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)));
+    ASSERT_TRUE(source.adopt(skin::CreateTopDownSection(picture.width, picture.height)));
+    ASSERT_TRUE(skin::DrawPixels(picture, source.get(), POINT{0, 0}));
+    const RECT all = {0, 0, picture.width, picture.height};
+    const gdi::Brush brush(CreateSolidBrush(fill));
+    FillRect(target.get(), &all, brush.get());
+    const BLENDFUNCTION over = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    ASSERT_TRUE(GdiAlphaBlend(target.get(), 0, 0, picture.width, picture.height, source.get(), 0, 0, picture.width,
+                              picture.height, over));
+    GdiFlush();
+    const auto* expected = static_cast<const std::uint32_t*>(bits);
+    for (size_t i = 0; i < composed.pixels.size(); ++i)
+        EXPECT_EQ(expected[i], composed.pixels[i]) << std::hex << "pixel " << i << " of 0x" << picture.pixels[i];
+    EXPECT_FALSE(skin::CompositeOverFill(skin::PixelCopy{}, fill));
+}
