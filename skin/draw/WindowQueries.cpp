@@ -23,6 +23,25 @@ std::string GetWindowTextString(HWND window) {
     return std::string(buffer.data(), static_cast<size_t>(std::clamp(copied, 0, length)));
 }
 
+std::string WindowOwnText(HWND window) {
+    if (!window) return {};
+    std::wstring wide(256, L'\0');
+    int length = 0;
+    for (;;) {
+        length = InternalGetWindowText(window, &wide[0], static_cast<int>(wide.size()));
+        if (length <= 0) return {};
+        // A text that fills the buffer may have been cut: ask again with room to spare.
+        if (static_cast<size_t>(length) + 1 < wide.size()) break;
+        wide.resize(wide.size() * 2);
+    }
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) return {};
+    std::string text(static_cast<size_t>(size), '\0');
+    const int written = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, &text[0], size, nullptr, nullptr);
+    text.resize(static_cast<size_t>(std::max(written, 0)));
+    return text;
+}
+
 RECT ClientRectOf(HWND window) {
     RECT rect = {};
     if (!GetClientRect(window, &rect)) rect = RECT{};

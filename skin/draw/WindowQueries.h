@@ -19,6 +19,11 @@ bool HasWindowClass(HWND window, const char* className);
 // The window's text in the ANSI code page (empty when it has none).
 std::string GetWindowTextString(HWND window);
 
+// The text the window itself keeps, the one the system's own caption shows, in the ANSI
+// code page. No message is sent: under Wine each message to a skinned window costs its
+// procedure's property reads, round trips to the window server.
+std::string WindowOwnText(HWND window);
+
 // The window's client rectangle (a zero rectangle for an invalid handle).
 RECT ClientRectOf(HWND window);
 

@@ -211,7 +211,7 @@ void PaintTitle(SkinEngine& engine, int index, GxGraphics& surface, int composin
             surface.ReleaseDC(dc);
         }
     }
-    DrawTitleText(*record, surface, text ? *text : GetWindowTextString(record->hwnd));
+    DrawTitleText(*record, surface, text ? *text : WindowOwnText(record->hwnd));
     if (!composing) EndRedraw(*record, area, surface);
 }
 

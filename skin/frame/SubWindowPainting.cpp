@@ -127,7 +127,7 @@ void PaintGroupFrame(int recordIndex, int entryIndex, HDC memoryDC) {
     if (!surface.CreateFromHDC(memoryDC)) return;
     StrokeDoubleFrame(surface, rect, kGroupFrameTop, kGroupInnerAlpha);
 
-    const std::string caption = GetWindowTextString(window);
+    const std::string caption = WindowOwnText(window);
     if (caption.empty()) return;
     GxFont font;
     GxStringFormat format;

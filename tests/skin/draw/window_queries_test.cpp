@@ -51,6 +51,26 @@ TEST(GetWindowClassName, GivesTheRegisteredName) {
     EXPECT_EQ("", skin::GetWindowClassName(nullptr));
 }
 
+// The kept text read without a message is the text a WM_GETTEXT gives, at every length
+// around the first buffer's size and in the ANSI code page's double bytes.
+TEST(WindowOwnText, IsWhatTheWindowAnswersForItsText) {
+    Window parent("STATIC", WS_POPUP, 0, 0, 100, 100);
+    const std::string texts[] = {"",
+                                 "Mob editor",
+                                 "\xB9\xD6\xCE\xEF \xB1\xE0\xBC\xAD",  // GBK bytes
+                                 std::string(254, 'a'),
+                                 std::string(255, 'b'),
+                                 std::string(256, 'c'),
+                                 std::string(100, '\xD6') + "x",
+                                 std::string(70000, 'd')};
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text.size());
+        ASSERT_TRUE(SetWindowTextA(parent.get(), text.c_str()));
+        EXPECT_EQ(skin::GetWindowTextString(parent.get()), skin::WindowOwnText(parent.get()));
+    }
+    EXPECT_EQ("", skin::WindowOwnText(nullptr));
+}
+
 TEST(InvalidateVisibleChildren, InvalidatesEveryVisibleChildAndNoHiddenOne) {
     Window parent("STATIC", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
     Window shown("STATIC", WS_CHILD | WS_VISIBLE, 0, 0, 40, 40, parent.get());
