@@ -2,6 +2,9 @@
 // repaint that copies it to the screen.
 #include "skin/frame/FramePainting.h"
 
+#include <cstdint>
+#include <iterator>
+
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/PictureCache.h"
 
@@ -185,19 +188,44 @@ void PaintBorderLayer(GxGraphics& surface, const RECT& client) {
 
 namespace {
 
+// How far in from the window's edges the border reaches: its corners' arcs and a pixel of
+// antialiasing.
+constexpr int kBorderBand = 12;
+
 // The border stroked on the layers' pixels in memory. On a DC each antialiased stroke of
 // the window's outline costs a read-back and blend of the whole window under Wine; on
-// memory it is a fraction of that. False when the memory picture cannot be made.
+// memory it is a fraction of that. The library fills the outline's bounds, which are the
+// whole window, so it is stroked on four bands along the edges instead, each a picture over
+// the same pixels, and the cost follows the window's edges, not its area. False when a
+// memory picture cannot be made.
 bool StrokeBorderOn(PixelCopy& layers, const RECT& client) {
-    GxBitmap memory;
-    if (!memory.CreateBitmapFromScan0(layers.width, layers.height, layers.width * 4, PixelFormat32bppPARGB,
-                                      reinterpret_cast<BYTE*>(layers.pixels.data()))) {
-        return false;
+    const int w = layers.width;
+    const int h = layers.height;
+    struct Band {
+        int x, y, width, height;
+    };
+    const bool banded = w > 2 * kBorderBand && h > 2 * kBorderBand;
+    const Band whole[] = {{0, 0, w, h}};
+    const Band bands[] = {{0, 0, w, kBorderBand},
+                          {0, h - kBorderBand, w, kBorderBand},
+                          {0, kBorderBand, kBorderBand, h - 2 * kBorderBand},
+                          {w - kBorderBand, kBorderBand, kBorderBand, h - 2 * kBorderBand}};
+    const Band* first = banded ? std::begin(bands) : std::begin(whole);
+    const Band* last = banded ? std::end(bands) : std::end(whole);
+    for (const Band* b = first; b != last; ++b) {
+        GxBitmap memory;
+        std::uint32_t* origin = layers.pixels.data() + static_cast<size_t>(b->y) * w + b->x;
+        if (!memory.CreateBitmapFromScan0(b->width, b->height, w * 4, PixelFormat32bppPARGB,
+                                          reinterpret_cast<BYTE*>(origin))) {
+            return false;
+        }
+        GxGraphics surface;
+        if (!surface.GetImageGraphicsContext(memory)) return false;
+        surface.TranslateWorldTransform(static_cast<float>(-b->x), static_cast<float>(-b->y));
+        PaintBorderLayer(surface, client);
+        if (!surface.Flush(Gdiplus::FlushIntentionSync)) return false;
     }
-    GxGraphics surface;
-    if (!surface.GetImageGraphicsContext(memory)) return false;
-    PaintBorderLayer(surface, client);
-    return surface.Flush(Gdiplus::FlushIntentionSync);
+    return true;
 }
 
 }  // namespace
