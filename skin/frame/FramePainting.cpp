@@ -2,6 +2,7 @@
 // repaint that copies it to the screen.
 #include "skin/frame/FramePainting.h"
 
+#include <array>
 #include <cstdint>
 #include <iterator>
 
@@ -123,6 +124,52 @@ void SetRoundWindowRegion(HWND window) {
     region.giveToWindow(window, TRUE);
 }
 
+namespace {
+
+// The four corner squares of a width x height window that reach outside its rounded shape.
+std::array<RECT, 4> CornerBoxes(int width, int height) {
+    const int corner = 2 * kBackgroundCorner + 2;
+    return {RECT{0, 0, corner, corner}, RECT{0, height - corner, corner, height},
+            RECT{width - corner, 0, width, corner}, RECT{width - corner, height - corner, width, height}};
+}
+
+// Keys out what of box lies outside the window's rounded shape. Clipping every drawing to
+// the shape would cost a masked pass over the whole window each; only the corners lie
+// outside it.
+void KeyOutCorner(GxGraphics& surface, int width, int height, const RECT& box) {
+    GxPath shape;
+    shape.CreatePath();
+    AddRoundRectToPath(shape, 0, 0, static_cast<float>(width), static_cast<float>(height), kBackgroundCorner);
+    surface.SetClipRect(static_cast<float>(box.left), static_cast<float>(box.top),
+                        static_cast<float>(box.right - box.left), static_cast<float>(box.bottom - box.top));
+    surface.SetClipPath(shape, Gdiplus::CombineModeExclude);
+    surface.GraphicsClear(kOpaqueKeyColour);
+    surface.ResetClip();
+}
+
+// The same on pixels in memory, each corner through a picture over its own square. False
+// when the window is smaller than its corners or a picture cannot be made.
+bool KeyOutCornersOn(PixelCopy& pixels) {
+    const int corner = 2 * kBackgroundCorner + 2;
+    if (pixels.width < corner || pixels.height < corner) return false;
+    for (const RECT& box : CornerBoxes(pixels.width, pixels.height)) {
+        GxBitmap memory;
+        std::uint32_t* origin = pixels.pixels.data() + static_cast<size_t>(box.top) * pixels.width + box.left;
+        if (!memory.CreateBitmapFromScan0(corner, corner, pixels.width * 4, PixelFormat32bppPARGB,
+                                          reinterpret_cast<BYTE*>(origin))) {
+            return false;
+        }
+        GxGraphics surface;
+        if (!surface.GetImageGraphicsContext(memory)) return false;
+        surface.TranslateWorldTransform(static_cast<float>(-box.left), static_cast<float>(-box.top));
+        KeyOutCorner(surface, pixels.width, pixels.height, box);
+        if (!surface.Flush(Gdiplus::FlushIntentionSync)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, const RECT& client, HDC dc) {
     surface.SetSmoothingMode(Gdiplus::SmoothingModeNone);
     const float width = static_cast<float>(client.right);
@@ -135,10 +182,16 @@ void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, cons
 
     // A stretched picture covers the window: the fill and the picture over it are composed
     // in memory and copied once. GDI+ on a DC reads the window back and blends it through
-    // a temporary copy, several times the cost of the whole copy under Wine.
-    const PixelCopy* stretchedPixels =
-        dc && mode == kStretched ? StretchedPixels(bytes, client.right, client.bottom) : nullptr;
-    const bool inMemory = stretchedPixels && DrawPixels(CompositeOverFill(*stretchedPixels, colour), dc, POINT{0, 0});
+    // a temporary copy, several times the cost of the whole copy under Wine. Without the
+    // gloss nothing comes between the picture and the keyed corners, so they are keyed in
+    // memory too.
+    PixelCopy ground;
+    if (dc && mode == kStretched) {
+        if (const PixelCopy* stretched = StretchedPixels(bytes, client.right, client.bottom))
+            ground = CompositeOverFill(*stretched, colour);
+    }
+    const bool cornersInMemory = ground && !record.option8 && KeyOutCornersOn(ground);
+    const bool inMemory = ground && DrawPixels(ground, dc, POINT{0, 0});
     if (!inMemory) {
         // An opaque fill of the whole window: the system's fill does it in a fraction of the
         // time GDI+ takes on a DC.
@@ -159,23 +212,9 @@ void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, cons
         }
     }
     if (record.option8) PaintTitleGloss(surface, client, record.titleHeight);
-
-    // Keyed out around the rounded shape. Clipping every drawing above to the shape would
-    // cost a masked pass over the whole window each; only the corners lie outside it.
-    GxPath shape;
-    shape.CreatePath();
-    AddRoundRectToPath(shape, 0, 0, width, height, kBackgroundCorner);
-    const float corner = static_cast<float>(2 * kBackgroundCorner + 2);
-    const float cornersX[] = {0, width - corner};
-    const float cornersY[] = {0, height - corner};
-    for (float x : cornersX) {
-        for (float y : cornersY) {
-            surface.SetClipRect(x, y, corner, corner);
-            surface.SetClipPath(shape, Gdiplus::CombineModeExclude);
-            surface.GraphicsClear(kOpaqueKeyColour);
-        }
+    if (!(inMemory && cornersInMemory)) {
+        for (const RECT& c : CornerBoxes(client.right, client.bottom)) KeyOutCorner(surface, client.right, client.bottom, c);
     }
-    surface.ResetClip();
 }
 
 void PaintBorderLayer(GxGraphics& surface, const RECT& client) {
