@@ -43,8 +43,8 @@ std::string Join(std::initializer_list<Piece> pieces) {
 
 MobText MobTextBuilder::compose(const MobDefinition& mob) {
     MobText t;
-    t.header = Join({mob.id, ":\r\n  Mobtype: ", mob.mobType, "\r\n  Display: \"", mob.displayName, "\"\r\n  Health: ",
-                     mob.health, "\r\n  Damage: ", mob.damage, "\r\n"});
+    t.header = Join({mob.id, ":\r\n  Mobtype: ", mob.mobType, "\r\n  Display: \"", mob.displayName,
+                     "\"\r\n  Health: ", mob.health, "\r\n  Damage: ", mob.damage, "\r\n"});
     if (mob.skillsEnabled) t.skills = Join({"  Skills: \r\n  - ", mob.skill});
     if (mob.equipmentEnabled) t.equipment = Join({"  Equipment: \r\n  - ", mob.equipmentItem, ":", mob.equipmentSlot});
     if (mob.dropsEnabled) t.drops = Join({"  Drops: \r\n  - ", mob.dropItem});

@@ -213,7 +213,8 @@ void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, cons
     }
     if (record.option8) PaintTitleGloss(surface, client, record.titleHeight);
     if (!(inMemory && cornersInMemory)) {
-        for (const RECT& c : CornerBoxes(client.right, client.bottom)) KeyOutCorner(surface, client.right, client.bottom, c);
+        for (const RECT& c : CornerBoxes(client.right, client.bottom))
+            KeyOutCorner(surface, client.right, client.bottom, c);
     }
 }
 
