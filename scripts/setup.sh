@@ -22,12 +22,25 @@ if [ "${#missing[@]}" -gt 0 ]; then
   fi
   # A mirror caught mid-sync fails one index now and then; try again, and if one
   # index still fails, let the install say whether anything it needs is missing.
+  indexes_ok=1
   for attempt in 1 2 3; do
     if $SUDO apt-get update -q; then break; fi
-    if [ "$attempt" -eq 3 ]; then echo "setup: apt-get update failed; installing from the indexes it did fetch" >&2; fi
+    if [ "$attempt" -eq 3 ]; then
+      indexes_ok=0
+      echo "setup: apt-get update failed; installing from the indexes it did fetch" >&2
+    fi
     sleep 10
   done
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+  install=($SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends)
+  if ! "${install[@]}" "${missing[@]}"; then
+    # With one architecture's security index missing, the other architecture's
+    # candidates run ahead of it and multi-arch libraries cannot match; the
+    # release's own suite holds both at one version.
+    [ "$indexes_ok" -eq 0 ] || exit 1
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+    echo "setup: retrying the install from the $codename suite's versions" >&2
+    "${install[@]}" -t "$codename" "${missing[@]}"
+  fi
 fi
 
 # Wine takes its ANSI code page from the Unix locale; without a generated
