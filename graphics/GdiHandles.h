@@ -43,6 +43,10 @@ public:
     WindowDC() = default;
     static WindowDC Client(HWND window) { return WindowDC(window, window ? GetDC(window) : nullptr); }
     static WindowDC Whole(HWND window) { return WindowDC(window, window ? GetWindowDC(window) : nullptr); }
+    // The client area as the window manager clips it when it clips children.
+    static WindowDC ClientClippingChildren(HWND window) {
+        return WindowDC(window, window ? GetDCEx(window, nullptr, DCX_CACHE | DCX_CLIPCHILDREN) : nullptr);
+    }
     // The screen's DC, for measuring and for making compatible objects.
     static WindowDC Screen() { return WindowDC(nullptr, GetDC(nullptr)); }
 

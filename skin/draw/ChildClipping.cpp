@@ -32,8 +32,31 @@ gdi::WindowDC GetClientDCWithoutChildren(HWND window) {
     return dc;
 }
 
+namespace {
+
+// The window manager clips a window's children out as this walk does (visible ones
+// without WS_EX_TRANSPARENT), so a DC on the window's own client area takes the region of
+// a children-clipping DC: one request to the window server for the visible region, where
+// the walk asks it once per child under Wine. False when dc is not such a DC.
+bool ClipToRegionWithoutChildren(HWND window, HDC dc) {
+    if (WindowFromDC(dc) != window || (GetClassLongA(window, GCL_STYLE) & CS_PARENTDC)) return false;
+    gdi::Region visible(CreateRectRgn(0, 0, 0, 0));
+    {
+        const gdi::WindowDC probe = gdi::WindowDC::ClientClippingChildren(window);
+        if (!probe || !visible || GetRandomRgn(probe.get(), visible.get(), SYSRGN) != 1) return false;
+    }
+    // The system region comes in screen coordinates.
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    OffsetRgn(visible.get(), -origin.x, -origin.y);
+    return ExtSelectClipRgn(dc, visible.get(), RGN_AND) != ERROR;
+}
+
+}  // namespace
+
 void ClipOutOpaqueChildren(HWND window, HDC dc) {
     if (!window || !dc) return;
+    if (ClipToRegionWithoutChildren(window, dc)) return;
     ForEachChild(window, [window, dc](HWND child) {
         if (!IsWindowVisible(child) || IsTransparentWindow(child)) return;
         RECT r = WindowRectOf(child);

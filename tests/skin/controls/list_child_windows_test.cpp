@@ -40,4 +40,39 @@ TEST(ListChildWindows, VisibleOpaqueChildrenAreClippedOutOthersAreNot) {
     EXPECT_EQ(nullptr, skin::GetClientDCWithoutChildren(host, nullptr));
 }
 
+// The window's own DC takes the window manager's clip (one request for the visible
+// region); any other DC gets the children's rectangles excluded one by one. Both leave the
+// same points open.
+TEST(ClipOutOpaqueChildren, LeavesTransparentAndHiddenChildrenOpenOnAnyDC) {
+    SkinnedPopup popup;
+    HWND window = popup.hwnd();
+    SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) & ~WS_CLIPCHILDREN);
+    auto child = [window](DWORD style, DWORD exStyle, int x) {
+        return CreateWindowExA(exStyle, "STATIC", "", WS_CHILD | style, x, 10, 40, 40, window, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    };
+    child(WS_VISIBLE, 0, 10);
+    child(WS_VISIBLE, WS_EX_TRANSPARENT, 60);
+    child(0, 0, 110);  // hidden
+
+    const gdi::WindowDC own = gdi::WindowDC::Client(window);
+    gdi::MemoryDC memory(own.get());
+    memory.adopt(CreateCompatibleBitmap(own.get(), 320, 240));
+    const struct {
+        const char* name;
+        HDC dc;
+    } cases[] = {{"window's own DC", own.get()}, {"memory DC", memory.get()}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(c.dc);
+        SaveDC(c.dc);
+        skin::ClipOutOpaqueChildren(window, c.dc);
+        EXPECT_FALSE(PtVisible(c.dc, 30, 30));
+        EXPECT_TRUE(PtVisible(c.dc, 80, 30));
+        EXPECT_TRUE(PtVisible(c.dc, 130, 30));
+        EXPECT_TRUE(PtVisible(c.dc, 30, 80));
+        RestoreDC(c.dc, -1);
+    }
+}
+
 }  // namespace
