@@ -11,6 +11,7 @@
 #include "skin/controls/OffscreenPaint.h"
 #include "skin/controls/ScrollBars.h"
 #include "skin/controls/Subclassing.h"
+#include "skin/core/PaintAnswer.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
 #include "skin/core/SkinSettings.h"
@@ -194,7 +195,7 @@ std::optional<LRESULT> PaintKeyedOverVeil(HWND window, LPARAM lParam, COLORREF g
         TransparentBlt(back.dc(), 0, 0, width, height, items.get(), 0, 0, width, height, ground);
         if (screen) BitBlt(screen.get(), 0, 0, width, height, back.dc(), 0, 0, SRCCOPY);
     }
-    return DefWindowProcA(window, WM_PAINT, 0, lParam);
+    return DefaultPaintAnswer(window, 0, lParam);
 }
 
 }  // namespace
@@ -229,7 +230,7 @@ std::optional<LRESULT> PaintTranslucentList(HWND window, LPARAM lParam) {
     back.reset();
     // Children such as a list view's header were painted over; they draw again on top.
     InvalidateVisibleChildren(window);
-    return DefWindowProcA(window, WM_PAINT, 0, lParam);
+    return DefaultPaintAnswer(window, 0, lParam);
 }
 
 }  // namespace skin

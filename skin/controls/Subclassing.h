@@ -32,6 +32,7 @@
 #include <string>
 
 #include "graphics/GdiHandles.h"
+#include "skin/core/PaintAnswer.h"
 #include "skin/core/OneBasedList.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
@@ -159,7 +160,7 @@ LRESULT PaintInsteadOfControl(HWND window, WPARAM wParam, LPARAM lParam, Paint p
         const gdi::PaintDC validated(window);
         paint();
     }
-    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+    return DefaultPaintAnswer(window, wParam, lParam);
 }
 
 // WM_ERASEBKGND of a control that paints its whole look itself: nothing is erased (the

@@ -7,6 +7,7 @@
 #include "skin/controls/HoverTracking.h"
 #include "skin/controls/OffscreenPaint.h"
 #include "skin/controls/Subclassing.h"
+#include "skin/core/PaintAnswer.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/FaceCache.h"
 #include "skin/draw/Paths.h"
@@ -145,7 +146,7 @@ LRESULT OnMove(const UpDown& u, WPARAM wParam, LPARAM lParam) {
 // The control's own painting is never run; DefWindowProcA validates the update region.
 LRESULT OnPaint(const UpDown& u, WPARAM wParam, LPARAM lParam) {
     PaintFromEntry(u);
-    return DefWindowProcA(u.window, WM_PAINT, wParam, lParam);
+    return DefaultPaintAnswer(u.window, wParam, lParam);
 }
 
 // Moves within one half only renew the leave request; a new half repaints like a new control.

@@ -10,6 +10,7 @@
 
 #include "graphics/GdiHandles.h"
 #include "graphics/GxGraphics.h"
+#include "skin/core/PaintAnswer.h"
 #include "skin/core/MessageData.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinEngine.h"
@@ -99,7 +100,7 @@ LRESULT OnPaint(const FrameMessage& m, SkinnedWindow& record) {
             m.engine.paintFromBackground(m.index, paint.get());
         }
     }
-    return DefWindowProcA(m.hwnd, WM_PAINT, m.wParam, m.lParam);
+    return DefaultPaintAnswer(m.hwnd, m.wParam, m.lParam);
 }
 
 LRESULT OnDoubleClick(const FrameMessage& m, SkinnedWindow& record) {

@@ -3,6 +3,7 @@
 #include "skin/frame/SubWindowProc.h"
 
 #include "graphics/GdiHandles.h"
+#include "skin/core/PaintAnswer.h"
 #include "skin/core/Properties.h"
 #include "skin/core/SkinRegistry.h"
 #include "skin/frame/ParentAnswers.h"
@@ -67,7 +68,7 @@ LRESULT OnPaint(const SubWindowMessage& m) {
             RepaintSubWindow(m.recordIndex, m.entryIndex, m.window, paint.get());
         }
     }
-    return DefWindowProcA(m.window, WM_PAINT, m.wParam, m.lParam);
+    return DefaultPaintAnswer(m.window, m.wParam, m.lParam);
 }
 
 LRESULT OnEraseBackground(const SubWindowMessage& m) {
