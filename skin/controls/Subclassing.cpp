@@ -7,7 +7,8 @@ WNDPROC SubclassControl(HWND control, WNDPROC skinProc, int entryIndex, int pare
     SetPropInt(control, kPropListIndex, entryIndex);
     SetPropInt(control, kPropOwnerIndex, parentIndex);
     // Stored before the swap: nothing may reach skinProc without a procedure to chain to.
-    SetPropValue(control, kPropPreviousProc, static_cast<uintptr_t>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
+    const LONG_PTR current = GetWindowLongPtrA(control, GWLP_WNDPROC);
+    SetPropValue(control, kPropPreviousProc, static_cast<uintptr_t>(current));
 
     SetLastError(0);
     const LONG_PTR previous = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(skinProc));
@@ -17,8 +18,9 @@ WNDPROC SubclassControl(HWND control, WNDPROC skinProc, int entryIndex, int pare
         RemovePropValue(control, kPropPreviousProc);
         return nullptr;
     }
-    // The swap's own answer is what the skin must chain to.
-    SetPropValue(control, kPropPreviousProc, static_cast<uintptr_t>(previous));
+    // The swap's own answer is what the skin must chain to; it is written again only when
+    // it differs from the one stored (each write is a request to the window server).
+    if (previous != current) SetPropValue(control, kPropPreviousProc, static_cast<uintptr_t>(previous));
     return reinterpret_cast<WNDPROC>(previous);
 }
 

@@ -39,7 +39,10 @@ namespace {
 // a children-clipping DC: one request to the window server for the visible region, where
 // the walk asks it once per child under Wine. False when dc is not such a DC.
 bool ClipToRegionWithoutChildren(HWND window, HDC dc) {
-    if (WindowFromDC(dc) != window || (GetClassLongA(window, GCL_STYLE) & CS_PARENTDC)) return false;
+    // A parent's DC or a mirrored one would need the region mapped differently.
+    if (WindowFromDC(dc) != window || (GetClassLongA(window, GCL_STYLE) & CS_PARENTDC) || GetLayout(dc) != 0) {
+        return false;
+    }
     gdi::Region visible(CreateRectRgn(0, 0, 0, 0));
     {
         const gdi::WindowDC probe = gdi::WindowDC::ClientClippingChildren(window);
