@@ -4,6 +4,7 @@
 #include "graphics/GxImage.h"
 #include "graphics/GxPenBrush.h"
 #include "skin/draw/Colour.h"
+#include "skin/draw/PictureCache.h"
 
 namespace skin {
 namespace {
@@ -48,10 +49,23 @@ int SampleStart(int margin, int extent) {
 
 COLORREF AverageImageColour(ByteView picture, int samples, int marginX, int marginY, const std::string& path) {
     if (samples < 1) return 0;
+    // Bytes are sampled from the picture cache's decode, which the paints that follow use
+    // too: the picture is decoded once for both (under Wine each decode also looks its
+    // decoder up in the registry, some thirty requests to the server).
+    std::vector<uint32_t> kept;
+    int width = 0;
+    int height = 0;
     GxBitmap bitmap;
-    if (!DecodePicture(picture, path, bitmap)) return 0;
-    const int width = static_cast<int>(bitmap.GetImageWidth());
-    const int height = static_cast<int>(bitmap.GetImageHeight());
+    const GxImage* cached = path.empty() ? DecodedPicture(picture.data, picture.size) : nullptr;
+    if (cached && cached->ReadArgbPixels(kept)) {
+        width = static_cast<int>(cached->GetImageWidth());
+        height = static_cast<int>(cached->GetImageHeight());
+    } else {
+        kept.clear();
+        if (!DecodePicture(picture, path, bitmap)) return 0;
+        width = static_cast<int>(bitmap.GetImageWidth());
+        height = static_cast<int>(bitmap.GetImageHeight());
+    }
     // With one line or none the sampling range is empty.
     if (width < 2 || height < 2) return 0;
     const int xMin = SampleStart(marginX, width);
@@ -61,7 +75,10 @@ COLORREF AverageImageColour(ByteView picture, int samples, int marginX, int marg
     for (int i = 1; i <= samples; ++i) {
         const int x = SampleGenerator(3u * static_cast<uint32_t>(i)).between(xMin, width - 1);
         const int y = SampleGenerator(static_cast<uint32_t>(i)).between(yMin, height - 1);
-        const ARGB pixel = bitmap.BitmapGetPixel(x, y);
+        const ARGB pixel =
+            kept.empty()
+                ? bitmap.BitmapGetPixel(x, y)
+                : kept[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
         red += (pixel >> 16) & 0xFF;
         green += (pixel >> 8) & 0xFF;
         blue += pixel & 0xFF;
