@@ -68,6 +68,15 @@ inline void RemovePropValue(HWND window, const char* name) {
     detail::ForgetMirroredProp(window, name);
 }
 
+// Removes the property and answers what it held (0 when it was missing): one request to
+// the window server where a read and a removal would make two.
+inline uintptr_t TakePropValue(HWND window, const char* name) {
+    if (!window) return 0;
+    const uintptr_t value = reinterpret_cast<uintptr_t>(RemovePropA(window, name));
+    detail::ForgetMirroredProp(window, name);
+    return value;
+}
+
 // Copies kept now, over all windows (for tests).
 int MirroredPropCount();
 

@@ -21,10 +21,9 @@ std::unordered_map<HWND, BackgroundKey>& BrushKeys() {
 }
 
 void DeleteHeldObject(HWND control, const char* property) {
-    HGDIOBJ object = GetPropHandle<HGDIOBJ>(control, property);
+    HGDIOBJ object = reinterpret_cast<HGDIOBJ>(TakePropValue(control, property));
     // The hollow brush is a stock object and never ours to delete.
     gdi::GdiObject<HGDIOBJ> held(object != GetStockObject(NULL_BRUSH) ? object : nullptr);
-    RemovePropValue(control, property);
 }
 
 void PrepareText(HWND control, HDC dc) {
@@ -46,10 +45,12 @@ HBRUSH AnswerWithPatternBrush(HWND control, HDC dc) {
     if (!control || !dc) return nullptr;
     PrepareText(control, dc);
     const BackgroundKey key = BackgroundKeyOf(control);
-    HBRUSH held = GetPropHandle<HBRUSH>(control, kPropBrush);
-    if (held && GetPropHandle<HBITMAP>(control, kPropBrushBitmap)) {
-        auto found = BrushKeys().find(control);
-        if (found != BrushKeys().end() && found->second == key) return held;
+    // The key is asked first: a control without one has no brush to reuse, and its
+    // properties need not be read.
+    auto found = BrushKeys().find(control);
+    if (found != BrushKeys().end() && found->second == key) {
+        HBRUSH held = GetPropHandle<HBRUSH>(control, kPropBrush);
+        if (held && GetPropHandle<HBITMAP>(control, kPropBrushBitmap)) return held;
     }
     ReleaseColourObjects(control);
     gdi::Bitmap bitmap(MakeClientBackgroundBitmap(control));
