@@ -68,9 +68,14 @@ HBRUSH AnswerWithPatternBrush(HWND control, HDC dc) {
 HBRUSH AnswerWithHollowBrush(HWND control, HDC dc) {
     if (!control || !dc) return nullptr;
     PrepareText(control, dc);
+    HBRUSH hollow = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    // Handed out already, with no bitmap beside it: nothing to give back or store again
+    // (a push button asks on every paint).
+    if (GetPropHandle<HBRUSH>(control, kPropBrush) == hollow && !GetPropHandle<HBITMAP>(control, kPropBrushBitmap)) {
+        return hollow;
+    }
     // A pattern brush handed out earlier goes together with its bitmap.
     ReleaseColourObjects(control);
-    HBRUSH hollow = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     SetPropHandle(control, kPropBrush, hollow);
     return hollow;
 }
