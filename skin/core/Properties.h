@@ -62,12 +62,6 @@ inline bool SetPropValue(HWND window, const char* name, uintptr_t value) {
     return true;
 }
 
-inline void RemovePropValue(HWND window, const char* name) {
-    if (!window) return;
-    RemovePropA(window, name);
-    detail::ForgetMirroredProp(window, name);
-}
-
 // Removes the property and answers what it held (0 when it was missing): one request to
 // the window server where a read and a removal would make two.
 inline uintptr_t TakePropValue(HWND window, const char* name) {
@@ -76,6 +70,8 @@ inline uintptr_t TakePropValue(HWND window, const char* name) {
     detail::ForgetMirroredProp(window, name);
     return value;
 }
+
+inline void RemovePropValue(HWND window, const char* name) { TakePropValue(window, name); }
 
 // Copies kept now, over all windows (for tests).
 int MirroredPropCount();

@@ -61,7 +61,7 @@ COLORREF AverageImageColour(ByteView picture, int samples, int marginX, int marg
         width = static_cast<int>(cached->GetImageWidth());
         height = static_cast<int>(cached->GetImageHeight());
     } else {
-        kept.clear();
+        kept.clear();  // a failed read may leave it filled
         if (!DecodePicture(picture, path, bitmap)) return 0;
         width = static_cast<int>(bitmap.GetImageWidth());
         height = static_cast<int>(bitmap.GetImageHeight());
