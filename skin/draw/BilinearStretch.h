@@ -4,7 +4,9 @@
 // (x * sw / dw, y * sh / dh) from its four neighbours, and beyond the last row or column
 // the source is transparent. The library does this one pixel at a time through several
 // calls each (about 170 ms for the editor's background under Wine); this gives the same
-// pixels, within one step of rounding, in a few milliseconds.
+// pixels, within one step of rounding, in about 2.5 ms: positions in whole numbers worked
+// out once per row and column, each source row blended across once, and opaque pairs
+// (every pixel of the background) blended without divisions.
 #include <cstdint>
 #include <vector>
 

@@ -53,40 +53,57 @@ TEST(PictureCache, NewBytesAtTheSameAddressAndSizeGetTheirOwnPicture) {
 }
 
 // The background stretched by the skin's own resampling gives the pixels the graphics
-// library gives, up to one step of rounding, at sizes up and down.
+// library gives, up to one step of rounding, at sizes up and down; so does a picture whose
+// pixels are partly see-through, which takes the alpha-weighted blend.
 TEST(BilinearStretch, MatchesTheGraphicsLibrarysStretch) {
     testing_support::GdiplusSession session;
-    GxImage source;
-    ASSERT_TRUE(source.LoadImageFromStream(kBackground, kBackgroundSize));
-    std::vector<std::uint32_t> sourcePixels;
-    ASSERT_TRUE(source.ReadArgbPixels(sourcePixels));
+    GxImage background;
+    ASSERT_TRUE(background.LoadImageFromStream(kBackground, kBackgroundSize));
+    std::vector<std::uint32_t> opaquePixels;
+    ASSERT_TRUE(background.ReadArgbPixels(opaquePixels));
+    const int sw = static_cast<int>(background.GetImageWidth());
+    const int sh = static_cast<int>(background.GetImageHeight());
+    std::vector<std::uint32_t> translucentPixels = opaquePixels;
+    for (int y = 0; y < sh; ++y)
+        for (int x = 0; x < sw; ++x) {
+            std::uint32_t& p = translucentPixels[static_cast<size_t>(y) * sw + x];
+            p = (p & 0x00FFFFFF) | static_cast<std::uint32_t>((x * 7 + y * 3) % 256) << 24;
+        }
+    GxBitmap translucent;
+    ASSERT_TRUE(translucent.CreateBitmapFromScan0(sw, sh, sw * 4, PixelFormat32bppARGB,
+                                                  reinterpret_cast<BYTE*>(translucentPixels.data())));
+    const struct {
+        const GxImage* picture;
+        const std::vector<std::uint32_t>* pixels;
+    } sources[] = {{&background, &opaquePixels}, {&translucent, &translucentPixels}};
     const SIZE sizes[] = {{825, 405}, {97, 61}, {391, 220}};
-    for (const SIZE& size : sizes) {
-        GxBitmap library;
-        ASSERT_TRUE(library.CreateBitmap(size.cx, size.cy, PixelFormat32bppPARGB));
-        {
-            GxGraphics surface;
-            ASSERT_TRUE(surface.GetImageGraphicsContext(library));
-            surface.DrawImageRect(source, 0, 0, static_cast<float>(size.cx), static_cast<float>(size.cy));
-        }
-        std::vector<std::uint32_t> expected;
-        ASSERT_TRUE(library.ReadArgbPixels(expected));
-        const std::vector<std::uint32_t> stretched =
-            skin::StretchBilinear(sourcePixels, static_cast<int>(source.GetImageWidth()),
-                                  static_cast<int>(source.GetImageHeight()), size.cx, size.cy);
-        ASSERT_EQ(expected.size(), stretched.size());
-        int worst = 0;
-        for (size_t i = 0; i < stretched.size(); ++i) {
-            // expected is read back unpremultiplied; compare both premultiplied.
-            const std::uint32_t alpha = expected[i] >> 24;
-            for (int shift = 0; shift < 32; shift += 8) {
-                int want = static_cast<int>((expected[i] >> shift) & 0xFF);
-                if (shift < 24) want = static_cast<int>((static_cast<std::uint32_t>(want) * alpha + 127) / 255);
-                worst = std::max(worst, std::abs(want - static_cast<int>((stretched[i] >> shift) & 0xFF)));
+    for (const auto& source : sources)
+        for (const SIZE& size : sizes) {
+            GxBitmap library;
+            ASSERT_TRUE(library.CreateBitmap(size.cx, size.cy, PixelFormat32bppPARGB));
+            {
+                GxGraphics surface;
+                ASSERT_TRUE(surface.GetImageGraphicsContext(library));
+                surface.DrawImageRect(*source.picture, 0, 0, static_cast<float>(size.cx), static_cast<float>(size.cy));
             }
+            std::vector<std::uint32_t> expected;
+            ASSERT_TRUE(library.ReadArgbPixels(expected));
+            const std::vector<std::uint32_t> stretched =
+                skin::StretchBilinear(*source.pixels, sw, sh, size.cx, size.cy);
+            ASSERT_EQ(expected.size(), stretched.size());
+            int worst = 0;
+            for (size_t i = 0; i < stretched.size(); ++i) {
+                // expected is read back unpremultiplied; compare both premultiplied.
+                const std::uint32_t alpha = expected[i] >> 24;
+                for (int shift = 0; shift < 32; shift += 8) {
+                    int want = static_cast<int>((expected[i] >> shift) & 0xFF);
+                    if (shift < 24) want = static_cast<int>((static_cast<std::uint32_t>(want) * alpha + 127) / 255);
+                    worst = std::max(worst, std::abs(want - static_cast<int>((stretched[i] >> shift) & 0xFF)));
+                }
+            }
+            EXPECT_LE(worst, 1) << size.cx << "x" << size.cy
+                                << (source.pixels == &opaquePixels ? " opaque" : " see-through");
         }
-        EXPECT_LE(worst, 1) << size.cx << "x" << size.cy;
-    }
 }
 
 }  // namespace
