@@ -28,32 +28,55 @@ struct Piece {
     size_t size;
 };
 
-// Joins the pieces into a string allocated once at its final size: with megabyte
-// fields, every regrowth of a chained '+' is a fresh block to fault in and copy.
-std::string Join(std::initializer_list<Piece> pieces) {
+using Pieces = std::initializer_list<Piece>;
+
+size_t SizeOf(Pieces pieces) {
     size_t size = 0;
     for (const Piece& p : pieces) size += p.size;
-    std::string text;
-    text.reserve(size);
-    for (const Piece& p : pieces) text.append(p.data, p.size);
-    return text;
+    return size;
 }
 
 }  // namespace
 
 MobText MobTextBuilder::compose(const MobDefinition& mob) {
+    const Pieces header = {mob.id,          ":\r\n  Mobtype: ",
+                           mob.mobType,     "\r\n  Display: \"",
+                           mob.displayName, "\"\r\n  Health: ",
+                           mob.health,      "\r\n  Damage: ",
+                           mob.damage,      "\r\n"};
+    const Pieces skills = {"  Skills: \r\n  - ", mob.skill};
+    const Pieces equipment = {"  Equipment: \r\n  - ", mob.equipmentItem, ":", mob.equipmentSlot};
+    const Pieces drops = {"  Drops: \r\n  - ", mob.dropItem};
+    const Pieces options = {"  Options: \r\n    ", mob.optionName, ": ", mob.optionValue};
     MobText t;
-    t.header = Join({mob.id, ":\r\n  Mobtype: ", mob.mobType, "\r\n  Display: \"", mob.displayName,
-                     "\"\r\n  Health: ", mob.health, "\r\n  Damage: ", mob.damage, "\r\n"});
-    if (mob.skillsEnabled) t.skills = Join({"  Skills: \r\n  - ", mob.skill});
-    if (mob.equipmentEnabled) t.equipment = Join({"  Equipment: \r\n  - ", mob.equipmentItem, ":", mob.equipmentSlot});
-    if (mob.dropsEnabled) t.drops = Join({"  Drops: \r\n  - ", mob.dropItem});
-    if (mob.optionsEnabled) t.options = Join({"  Options: \r\n    ", mob.optionName, ": ", mob.optionValue});
+    // An enabled section is closed by a line break; one that is off leaves nothing.
+    const struct {
+        bool on;
+        const Pieces* pieces;
+        MobText::Part* part;
+    } sections[] = {{mob.skillsEnabled, &skills, &t.skillsPart},
+                    {mob.equipmentEnabled, &equipment, &t.equipmentPart},
+                    {mob.dropsEnabled, &drops, &t.dropsPart},
+                    {mob.optionsEnabled, &options, &t.optionsPart}};
 
-    // A section that is off is empty, and so is its line break.
-    auto end = [](bool on) { return on ? "\r\n" : ""; };
-    t.full = Join({t.header, t.skills, end(mob.skillsEnabled), t.equipment, end(mob.equipmentEnabled), t.drops,
-                   end(mob.dropsEnabled), t.options, end(mob.optionsEnabled)});
+    // One block at its final size: with megabyte fields, every regrowth or separate copy
+    // of a part is a fresh block to fault in and copy.
+    size_t size = SizeOf(header);
+    for (const auto& s : sections)
+        if (s.on) size += SizeOf(*s.pieces) + 2;
+    t.full.reserve(size);
+    auto append = [&t](Pieces pieces) {
+        MobText::Part part{t.full.size(), 0};
+        for (const Piece& p : pieces) t.full.append(p.data, p.size);
+        part.size = t.full.size() - part.at;
+        return part;
+    };
+    t.headerPart = append(header);
+    for (const auto& s : sections) {
+        if (!s.on) continue;
+        *s.part = append(*s.pieces);
+        t.full.append("\r\n");
+    }
     return t;
 }
 
@@ -86,13 +109,13 @@ void MobTextBuilder::build() const {
     const struct {
         bool on;
         int box;
-        const std::string* section;
-    } stages[] = {{mob.skillsEnabled, kIdStageSkills, &text.skills},
-                  {mob.equipmentEnabled, kIdStageEquipment, &text.equipment},
-                  {mob.dropsEnabled, kIdStageDrops, &text.drops},
-                  {mob.optionsEnabled, kIdStageOptions, &text.options}};
+        std::string_view section;
+    } stages[] = {{mob.skillsEnabled, kIdStageSkills, text.skills()},
+                  {mob.equipmentEnabled, kIdStageEquipment, text.equipment()},
+                  {mob.dropsEnabled, kIdStageDrops, text.drops()},
+                  {mob.optionsEnabled, kIdStageOptions, text.options()}};
     for (const auto& s : stages)
-        if (s.on) SetDlgItemTextA(form_, s.box, s.section->c_str());
+        if (s.on) SetDlgItemTextA(form_, s.box, std::string(s.section).c_str());
     SetDlgItemTextA(form_, kIdOutput, text.full.c_str());
 }
 

@@ -2,7 +2,9 @@
 // Composes the mob definition text from the form and writes it into the output box.
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace editor {
 
@@ -19,11 +21,30 @@ struct MobDefinition {
     std::string optionName, optionValue;
 };
 
+// The composed text, allocated once: the header and the sections are views into full.
 struct MobText {
-    std::string header;
-    // Section texts without their trailing line break; empty when the section is off.
-    std::string skills, equipment, drops, options;
+    // Where a part lies in full.
+    struct Part {
+        std::size_t at = 0;
+        std::size_t size = 0;
+    };
+
     std::string full;  // header plus every enabled section, each closed by CR LF
+    Part headerPart, skillsPart, equipmentPart, dropsPart, optionsPart;
+
+    // Section texts without their trailing line break; empty when the section is off. They
+    // stay valid while full does not change.
+    std::string_view header() const { return view(headerPart); }
+    std::string_view skills() const { return view(skillsPart); }
+    std::string_view equipment() const { return view(equipmentPart); }
+    std::string_view drops() const { return view(dropsPart); }
+    std::string_view options() const { return view(optionsPart); }
+
+private:
+    std::string_view view(Part part) const {
+        const std::string_view all(full);
+        return part.at <= all.size() ? all.substr(part.at, part.size) : std::string_view();
+    }
 };
 
 class MobTextBuilder {

@@ -76,10 +76,10 @@ TEST(MobTextBuilder, EquipmentSlotAndItemJoinWithABareColon) {
     MobDefinition m;
     m.equipmentEnabled = true;
     m.equipmentItem = "IronHelmet";
-    EXPECT_EQ(MobTextBuilder::compose(m).equipment, "  Equipment: \r\n  - IronHelmet:");
+    EXPECT_EQ(MobTextBuilder::compose(m).equipment(), "  Equipment: \r\n  - IronHelmet:");
     m.equipmentItem.clear();
     m.equipmentSlot = "4";
-    EXPECT_EQ(MobTextBuilder::compose(m).equipment, "  Equipment: \r\n  - :4");
+    EXPECT_EQ(MobTextBuilder::compose(m).equipment(), "  Equipment: \r\n  - :4");
 }
 
 TEST(MobTextBuilder, SwitchesAreIndependentAndKeepTheirOrder) {
