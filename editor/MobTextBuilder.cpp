@@ -2,17 +2,58 @@
 
 #include "editor/FormLayout.h"
 
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 
 namespace editor {
 
+namespace {
+
+bool IsSingleLineEdit(HWND control) {
+    char name[8] = {};
+    return GetClassNameA(control, name, sizeof(name)) == 4 && lstrcmpiA(name, "Edit") == 0 &&
+           (GetWindowLongA(control, GWL_STYLE) & ES_MULTILINE) == 0;
+}
+
+// Four bytes at a time: a megabyte field is checked in a fraction of a millisecond.
+bool AllAscii(const char* bytes, size_t size) {
+    std::uint32_t any = 0;
+    size_t i = 0;
+    for (; i + 4 <= size; i += 4) {
+        std::uint32_t word;
+        std::memcpy(&word, bytes + i, 4);
+        any |= word;
+    }
+    for (; i < size; ++i) any |= static_cast<unsigned char>(bytes[i]);
+    return (any & 0x80808080u) == 0;
+}
+
+// A single-line edit tells its length in characters without converting its text, which
+// WM_GETTEXTLENGTH does (a millisecond a megabyte under Wine). A buffer of that many bytes
+// holds the whole text when every byte comes back ASCII: then each byte is one character.
+// Anything else (DBCS text, a text cut short) is read again the exact way.
+bool ReadAsciiEditText(HWND control, std::string& text) {
+    if (!IsSingleLineEdit(control)) return false;
+    const LRESULT characters = SendMessageA(control, EM_LINELENGTH, 0, 0);
+    if (characters <= 0) return false;
+    text.assign(static_cast<size_t>(characters) + 1, '\0');
+    const LRESULT copied = SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    if (copied != characters || !AllAscii(text.data(), static_cast<size_t>(copied))) return false;
+    text.resize(static_cast<size_t>(copied));
+    return true;
+}
+
+}  // namespace
+
 std::string ReadControlText(HWND control) {
     if (!control) return {};
+    std::string text;
+    if (ReadAsciiEditText(control, text)) return text;
     const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
     if (length <= 0) return {};
     // WM_GETTEXTLENGTH may over-report for DBCS text; the copy tells the real size.
-    std::string text(static_cast<size_t>(length) + 1, '\0');
+    text.assign(static_cast<size_t>(length) + 1, '\0');
     const LRESULT copied = SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
     return text;

@@ -213,3 +213,16 @@ TEST(EditorForm, LongFieldsAreReadWholeAndGenerated) {
     EXPECT_EQ(out, longText + ":\r\n  Mobtype: \r\n  Display: \"\"\r\n  Health: \r\n  Damage: \r\n  Skills: \r\n  - " +
                        longText + "\r\n");
 }
+
+TEST(EditorForm, FieldsAreReadBackByteForByteWhateverTheirText) {
+    FormWindow form;
+    // ASCII, double-byte GBK, and ASCII with a double-byte character where a buffer sized
+    // by characters would cut it off; in a single-line edit, the slot box and the output box.
+    const std::string texts[] = {"SkeletonKing", "骷髅王",          "aaaa骷", "骷aaaa", std::string(5000, 'a') + "王",
+                                 "line\r\nnext", "line\r\nnext 王", ""};
+    for (int id : {kIdMobId, kIdEquipmentSlot, kIdOutput})
+        for (const std::string& text : texts) {
+            form.setText(id, text);
+            EXPECT_EQ(form.text(id), text) << id;
+        }
+}
