@@ -318,8 +318,8 @@ void PaintComboBox(int parentIndex, int entryIndex, bool hover, std::optional<bo
     target.wholeWindow = true;
     target.keyed = true;
     target.look = ComboLook(combo, g, hover, focus);
-    PaintOffscreen(combo, RECT{0, 0, g.width, g.height}, target, [&](GxGraphics& surface, HDC) {
-        FillFieldGround(surface, g.width, g.height);
+    PaintOffscreen(combo, RECT{0, 0, g.width, g.height}, target, [&](GxGraphics& surface, HDC dc) {
+        FillFieldGround(dc, RECT{0, 0, g.width, g.height});
         KeepOutChildren(surface, combo, g.style);
         DrawOutline(surface, g, hover || focus);
         if (IsDropBit(g.style)) {

@@ -220,13 +220,13 @@ void PaintEditFrame(HWND edit, bool hover, std::optional<bool> focused) {
     target.excludeGiven = true;
     target.exclude = content;
     target.look = LookText("edit-ring").add(hover).add(focus).add(SkinTranslucentEdits).add(content).text();
-    PaintOffscreen(edit, RECT{0, 0, frame.width, frame.height}, target, [&](GxGraphics& surface, HDC) {
+    PaintOffscreen(edit, RECT{0, 0, frame.width, frame.height}, target, [&](GxGraphics& surface, HDC dc) {
         surface.SetClipRect(0, 0, static_cast<float>(frame.width), static_cast<float>(frame.height),
                             Gdiplus::CombineModeReplace);
         surface.SetClipRect(static_cast<float>(content.left), static_cast<float>(content.top),
                             static_cast<float>(content.right - content.left),
                             static_cast<float>(content.bottom - content.top), Gdiplus::CombineModeXor);
-        FillFieldGround(surface, frame.width, frame.height);
+        FillFieldGround(dc, RECT{0, 0, frame.width, frame.height}, &content);
         DrawEditBorder(edit, focus, hover, surface);
     });
 }
@@ -261,7 +261,7 @@ void PaintVeiledBackground(HWND control, HDC dc, bool isClientDC) {
         target.at = POINT{area.left, area.top};
     }
     target.look = "veil";
-    PaintOffscreen(control, area, target, [&](GxGraphics& surface, HDC) { FillVeil(surface, width, height); });
+    PaintOffscreen(control, area, target, [&](GxGraphics&, HDC dc) { FillVeil(dc, width, height); });
 }
 
 }  // namespace skin

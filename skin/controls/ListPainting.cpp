@@ -34,14 +34,10 @@ bool HasStyle(HWND window, LONG bits) { return (GetWindowLongA(window, GWL_STYLE
 
 // The ring between the window rectangle and inner: veiled (or opaque white), inner
 // left in the key colour so that the copy skips it, then the outline of the state.
-void DrawListFrame(GxGraphics& g, int width, int height, const RECT& inner, bool hover, bool focused) {
+void DrawListFrame(GxGraphics& g, HDC dc, int width, int height, const RECT& inner, bool hover, bool focused) {
     const float innerWidth = static_cast<float>(inner.right - inner.left);
     const float innerHeight = static_cast<float>(inner.bottom - inner.top);
-    g.SetClipRect(0, 0, static_cast<float>(width), static_cast<float>(height));
-    g.SetClipRect(static_cast<float>(inner.left), static_cast<float>(inner.top), innerWidth, innerHeight,
-                  Gdiplus::CombineModeXor);
-    FillFieldGround(g, width, height);
-    g.ResetClip();
+    FillFieldGround(dc, RECT{0, 0, width, height}, &inner);
     g.SetClipRect(static_cast<float>(inner.left), static_cast<float>(inner.top), innerWidth, innerHeight);
     g.GraphicsClear(kKeyArgb);
     g.ResetClip();
@@ -134,7 +130,7 @@ void PaintListFrame(int parentIndex, int entryIndex, std::optional<bool> hover, 
     target.look =
         LookText("list-frame").add(width).add(height).add(inner).add(hot).add(focus).add(SkinTranslucentEdits).text();
     PaintOffscreen(window, RECT{0, 0, width, height}, target,
-                   [&](GxGraphics& g, HDC) { DrawListFrame(g, width, height, inner, hot, focus); });
+                   [&](GxGraphics& g, HDC dc) { DrawListFrame(g, dc, width, height, inner, hot, focus); });
 }
 
 // Lists repaint their client on every scroll, selection and keystroke: the veiled ground
@@ -150,10 +146,7 @@ ComposedBackground ComposeVeiledBackground(HWND window) {
     }
     ComposedBackground back(window, r);
     if (!back) return back;
-    {
-        GxGraphics g;
-        if (g.CreateFromHDC(back.dc())) FillVeil(g, width, height);
-    }
+    FillVeil(back.dc(), width, height);
     KeepFace(window, r, kLook, back.dc());
     return back;
 }

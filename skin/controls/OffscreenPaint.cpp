@@ -6,19 +6,18 @@
 #include "skin/draw/Backgrounds.h"
 #include "skin/draw/FaceCache.h"
 #include "skin/draw/TopDownPixels.h"
+#include "skin/draw/Veil.h"
 
 namespace skin {
 
-void FillVeil(GxGraphics& surface, int width, int height) {
-    GxSolidBrush veil;
-    if (veil.CreateSolidFill(VeilWhite())) surface.FillRectangleI(veil, 0, 0, width, height);
-}
+void FillVeil(HDC dc, int width, int height) { LayVeil(dc, RECT{0, 0, width, height}, VeilWhite()); }
 
-void FillFieldGround(GxGraphics& surface, int width, int height) {
-    if (SkinTranslucentEdits) {
-        FillVeil(surface, width, height);
+void FillFieldGround(HDC dc, const RECT& area, const RECT* hole) {
+    // Opaque white laid this way replaces what was there, alpha included.
+    if (hole) {
+        LayVeilAround(dc, area, *hole, FieldGround());
     } else {
-        surface.GraphicsClear(kOpaqueWhite);
+        LayVeil(dc, area, FieldGround());
     }
 }
 

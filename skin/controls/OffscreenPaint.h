@@ -17,12 +17,12 @@ namespace skin {
 // The key colour as GDI+ draws it: pixels cleared to it are left out of a keyed copy.
 inline constexpr std::uint32_t kKeyArgb = RgbToArgb(kKeyColour, 255, false);
 
-// The white veil over the whole surface (within its clip), as every veiled look lays it.
-void FillVeil(GxGraphics& surface, int width, int height);
+// The white veil over width x height of dc (within its clip), as every veiled look lays it.
+void FillVeil(HDC dc, int width, int height);
 
-// The ground of an edit-like field over the whole surface (within its clip): the veil
+// The ground of an edit-like field over area of dc, less hole when one is given: the veil
 // while edits are see-through, else opaque white.
-void FillFieldGround(GxGraphics& surface, int width, int height);
+void FillFieldGround(HDC dc, const RECT& area, const RECT* hole = nullptr);
 
 struct OffscreenTarget {
     // Copy to the whole-window DC (borders included) rather than the client DC.

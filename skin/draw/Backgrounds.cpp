@@ -12,6 +12,7 @@
 #include "skin/draw/Geometry.h"
 #include "skin/draw/Paths.h"
 #include "skin/draw/TopDownPixels.h"
+#include "skin/draw/Veil.h"
 #include "skin/draw/WindowQueries.h"
 
 namespace skin {
@@ -144,19 +145,20 @@ bool PlanComposition(HWND window, CompositionPlan& plan) {
     return true;
 }
 
-void LayVeil(HDC dc, int width, int height, const SubWindowEntry& entry, bool roundedAllowed) {
+void VeilSubWindow(HDC dc, int width, int height, const SubWindowEntry& entry, bool roundedAllowed) {
+    const std::uint32_t colour = RgbToArgb(entry.veilColour, entry.veilAlpha, true);
+    if (!(roundedAllowed && entry.groupFrame)) {
+        LayVeil(dc, RECT{0, 0, width, height}, colour);
+        return;
+    }
     GxGraphics graphics;
     if (!graphics.CreateFromHDC(dc)) return;
     GxPath path;
     if (!path.CreatePath()) return;
-    if (roundedAllowed && entry.groupFrame) {
-        AddRoundRectToPath(path, 0, kGroupFrameTop, static_cast<float>(width), static_cast<float>(height - 6),
-                           kGroupPanelCorner);
-    } else {
-        path.AddPathRectangleI(0, 0, width, height);
-    }
+    AddRoundRectToPath(path, 0, kGroupFrameTop, static_cast<float>(width), static_cast<float>(height - 6),
+                       kGroupPanelCorner);
     GxSolidBrush brush;
-    if (brush.CreateSolidFill(RgbToArgb(entry.veilColour, entry.veilAlpha, true))) graphics.FillPath(brush, path);
+    if (brush.CreateSolidFill(colour)) graphics.FillPath(brush, path);
 }
 
 }  // namespace
@@ -184,7 +186,7 @@ HDC ComposeSkinBackground(HWND window, const RECT& rect) {
     if (plan.source) {
         BitBlt(dc, 0, 0, width, height, plan.source, plan.origin.x + rect.left, plan.origin.y + rect.top, SRCCOPY);
     }
-    if (plan.veil) LayVeil(dc, width, height, *plan.veil, plan.roundedAllowed);
+    if (plan.veil) VeilSubWindow(dc, width, height, *plan.veil, plan.roundedAllowed);
     return dc;
 }
 
@@ -219,13 +221,7 @@ HBITMAP MakeClientBackgroundBitmap(HWND window) {
     const int height = rect.bottom - rect.top;
     ComposedBackground background(window, rect);
     if (!background) return nullptr;
-    {
-        GxGraphics graphics;
-        GxSolidBrush brush;
-        if (graphics.CreateFromHDC(background.dc()) && brush.CreateSolidFill(VeilWhite())) {
-            graphics.FillRectangleI(brush, 0, 0, width, height);
-        }
-    }
+    LayVeil(background.dc(), RECT{0, 0, width, height}, VeilWhite());
     return MemoryDCToBitmap(background.detach(), width, height);
 }
 
