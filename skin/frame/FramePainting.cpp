@@ -170,7 +170,8 @@ bool KeyOutCornersOn(PixelCopy& pixels) {
 
 }  // namespace
 
-void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, const RECT& client, HDC dc) {
+void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, const RECT& client, HDC dc,
+                          PixelCopy* laid) {
     surface.SetSmoothingMode(Gdiplus::SmoothingModeNone);
     const float width = static_cast<float>(client.right);
     const float height = static_cast<float>(client.bottom);
@@ -215,6 +216,9 @@ void PaintBackgroundLayer(const SkinnedWindow& record, GxGraphics& surface, cons
     if (!(inMemory && cornersInMemory)) {
         for (const RECT& c : CornerBoxes(client.right, client.bottom))
             KeyOutCorner(surface, client.right, client.bottom, c);
+    } else if (laid) {
+        // Nothing was drawn over them: the DC holds exactly these pixels.
+        *laid = std::move(ground);
     }
 }
 
@@ -304,9 +308,10 @@ void RebuildBackground(SkinEngine& engine, int index, HDC, int paint) {
         GxGraphics surface;
         surface.CreateFromHDC(composed);
         if (!kept) {
-            PaintBackgroundLayer(*record, surface, client, composed);
+            PixelCopy layers;
+            PaintBackgroundLayer(*record, surface, client, composed, &layers);
             surface.Flush(Gdiplus::FlushIntentionSync);
-            PixelCopy layers = CopyPixels(composed, client.right, client.bottom);
+            if (!layers) layers = CopyPixels(composed, client.right, client.bottom);
             if (record->option31) {
                 if (layers && StrokeBorderOn(layers, client)) {
                     DrawPixels(layers, composed, POINT{0, 0});
