@@ -5,6 +5,7 @@
 #include "graphics/GxPenBrush.h"
 #include "skin/draw/Colour.h"
 #include "skin/draw/PictureCache.h"
+#include "skin/draw/TopDownPixels.h"
 
 namespace skin {
 namespace {
@@ -52,16 +53,14 @@ COLORREF AverageImageColour(ByteView picture, int samples, int marginX, int marg
     // Bytes are sampled from the picture cache's decode, which the paints that follow use
     // too: the picture is decoded once for both (under Wine each decode also looks its
     // decoder up in the registry, some thirty requests to the server).
-    std::vector<uint32_t> kept;
+    const PixelCopy* kept = path.empty() ? DecodedPixels(picture.data, picture.size) : nullptr;
     int width = 0;
     int height = 0;
     GxBitmap bitmap;
-    const GxImage* cached = path.empty() ? DecodedPicture(picture.data, picture.size) : nullptr;
-    if (cached && cached->ReadArgbPixels(kept)) {
-        width = static_cast<int>(cached->GetImageWidth());
-        height = static_cast<int>(cached->GetImageHeight());
+    if (kept) {
+        width = kept->width;
+        height = kept->height;
     } else {
-        kept.clear();  // a failed read may leave it filled
         if (!DecodePicture(picture, path, bitmap)) return 0;
         width = static_cast<int>(bitmap.GetImageWidth());
         height = static_cast<int>(bitmap.GetImageHeight());
@@ -75,10 +74,9 @@ COLORREF AverageImageColour(ByteView picture, int samples, int marginX, int marg
     for (int i = 1; i <= samples; ++i) {
         const int x = SampleGenerator(3u * static_cast<uint32_t>(i)).between(xMin, width - 1);
         const int y = SampleGenerator(static_cast<uint32_t>(i)).between(yMin, height - 1);
-        const ARGB pixel =
-            kept.empty()
-                ? bitmap.BitmapGetPixel(x, y)
-                : kept[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+        const ARGB pixel = !kept ? bitmap.BitmapGetPixel(x, y)
+                                 : kept->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                                static_cast<std::size_t>(x)];
         red += (pixel >> 16) & 0xFF;
         green += (pixel >> 8) & 0xFF;
         blue += pixel & 0xFF;

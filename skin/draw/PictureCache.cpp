@@ -1,11 +1,13 @@
 #include "skin/draw/PictureCache.h"
 
 #include <cstring>
+#include <deque>
 #include <memory>
 
 #include "graphics/GxGraphics.h"
 #include "graphics/GxImage.h"
 #include "skin/draw/BilinearStretch.h"
+#include "skin/draw/GifPixels.h"
 #include "skin/draw/TopDownPixels.h"
 
 namespace skin {
@@ -16,6 +18,11 @@ namespace {
 struct Decoded {
     std::vector<std::uint8_t> bytes;
     std::unique_ptr<GxImage> picture;
+};
+
+struct DecodedCopy {
+    std::vector<std::uint8_t> bytes;
+    PixelCopy pixels;
 };
 
 struct Stretched {
@@ -43,6 +50,12 @@ std::vector<Decoded>& DecodedList() {
     return list;
 }
 
+// A deque: the pixels handed out stay where they are while others are added.
+std::deque<DecodedCopy>& PixelList() {
+    static std::deque<DecodedCopy> list;
+    return list;
+}
+
 std::vector<Stretched>& StretchedList() {
     static std::vector<Stretched> list;
     return list;
@@ -60,6 +73,23 @@ const GxImage* DecodedPicture(const void* bytes, std::size_t size) {
     return DecodedList().back().picture.get();
 }
 
+const PixelCopy* DecodedPixels(const void* bytes, std::size_t size) {
+    if (!bytes || size == 0) return nullptr;
+    for (const DecodedCopy& d : PixelList())
+        if (SameBytes(d.bytes, bytes, size)) return &d.pixels;
+    PixelCopy pixels;
+    if (!DecodePlainGif(ByteView(bytes, size), pixels)) {
+        const GxImage* picture = DecodedPicture(bytes, size);
+        if (!picture || !picture->ReadArgbPixels(pixels.pixels)) return nullptr;
+        pixels.width = static_cast<int>(picture->GetImageWidth());
+        pixels.height = static_cast<int>(picture->GetImageHeight());
+        if (pixels.pixels.size() != static_cast<std::size_t>(pixels.width) * static_cast<std::size_t>(pixels.height))
+            return nullptr;
+    }
+    PixelList().push_back(DecodedCopy{CopyOf(bytes, size), std::move(pixels)});
+    return &PixelList().back().pixels;
+}
+
 namespace {
 
 const Stretched* FindOrStretch(const std::vector<std::uint8_t>& bytes, int width, int height) {
@@ -67,26 +97,24 @@ const Stretched* FindOrStretch(const std::vector<std::uint8_t>& bytes, int width
     auto& list = StretchedList();
     for (const Stretched& s : list)
         if (s.width == width && s.height == height && SameBytes(s.bytes, bytes.data(), bytes.size())) return &s;
-    const GxImage* source = DecodedPicture(bytes);
-    if (!source) return nullptr;
     auto picture = std::make_unique<GxBitmap>();
     PixelCopy pixels;
-    std::vector<std::uint32_t> sourcePixels;
-    if (source->ReadArgbPixels(sourcePixels)) {
+    if (const PixelCopy* source = DecodedPixels(bytes.data(), bytes.size())) {
         pixels.width = width;
         pixels.height = height;
-        pixels.pixels = StretchBilinear(sourcePixels, static_cast<int>(source->GetImageWidth()),
-                                        static_cast<int>(source->GetImageHeight()), width, height);
+        pixels.pixels = StretchBilinear(source->pixels, source->width, source->height, width, height);
         if (!picture->CreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppPARGB,
                                             reinterpret_cast<BYTE*>(pixels.pixels.data()))) {
             return nullptr;
         }
-    } else {
+    } else if (const GxImage* source = DecodedPicture(bytes)) {
         // Not a bitmap (a metafile, say): the library stretches it.
         if (!picture->CreateBitmap(width, height, PixelFormat32bppPARGB)) return nullptr;
         GxGraphics surface;
         if (!surface.GetImageGraphicsContext(*picture)) return nullptr;
         surface.DrawImageRect(*source, 0, 0, static_cast<float>(width), static_cast<float>(height));
+    } else {
+        return nullptr;
     }
     if (list.size() >= kMaxStretched) list.erase(list.begin());
     list.push_back(Stretched{bytes, width, height, std::move(pixels), std::move(picture)});
@@ -108,8 +136,11 @@ const PixelCopy* StretchedPixels(const std::vector<std::uint8_t>& bytes, int wid
 void ClearPictureCache() {
     StretchedList().clear();
     DecodedList().clear();
+    PixelList().clear();
 }
 
-int CachedPictureCount() { return static_cast<int>(DecodedList().size() + StretchedList().size()); }
+int CachedPictureCount() {
+    return static_cast<int>(DecodedList().size() + PixelList().size() + StretchedList().size());
+}
 
 }  // namespace skin

@@ -26,6 +26,10 @@ inline const GxImage* DecodedPicture(const std::vector<std::uint8_t>& bytes) {
     return bytes.empty() ? nullptr : DecodedPicture(bytes.data(), bytes.size());
 }
 
+// The picture's ARGB pixels, top row first, as the library reads them back; a plain GIF is
+// decoded without the library. Null when the bytes do not decode. Owned by the cache.
+const PixelCopy* DecodedPixels(const void* bytes, std::size_t size);
+
 // The picture drawn at width x height the way a stretched background is drawn, on a
 // transparent 32-bit bitmap. Kept for the last few sizes asked; a resize asks anew.
 const GxImage* StretchedPicture(const std::vector<std::uint8_t>& bytes, int width, int height);
