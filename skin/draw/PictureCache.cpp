@@ -8,6 +8,7 @@
 #include "graphics/GxImage.h"
 #include "skin/draw/BilinearStretch.h"
 #include "skin/draw/GifPixels.h"
+#include "skin/draw/PngPixels.h"
 #include "skin/draw/TopDownPixels.h"
 
 namespace skin {
@@ -17,7 +18,8 @@ namespace {
 // freed bytes may be followed by other bytes of the same size at the same address.
 struct Decoded {
     std::vector<std::uint8_t> bytes;
-    std::unique_ptr<GxImage> picture;
+    PixelCopy pixels;                  // the picture's memory when it was decoded here
+    std::unique_ptr<GxImage> picture;  // declared after pixels, so it goes first
 };
 
 struct DecodedCopy {
@@ -67,9 +69,20 @@ const GxImage* DecodedPicture(const void* bytes, std::size_t size) {
     if (!bytes || size == 0) return nullptr;
     for (const Decoded& d : DecodedList())
         if (SameBytes(d.bytes, bytes, size)) return d.picture.get();
-    auto picture = std::make_unique<GxImage>();
-    if (!picture->LoadImageFromStream(bytes, size)) return nullptr;
-    DecodedList().push_back(Decoded{CopyOf(bytes, size), std::move(picture)});
+    PixelCopy pixels;
+    std::unique_ptr<GxImage> picture;
+    if (DecodePlainPng(ByteView(bytes, size), pixels)) {
+        auto bitmap = std::make_unique<GxBitmap>();
+        if (bitmap->CreateBitmapFromScan0(pixels.width, pixels.height, pixels.width * 4, PixelFormat32bppARGB,
+                                          reinterpret_cast<BYTE*>(pixels.pixels.data())))
+            picture = std::move(bitmap);
+    }
+    if (!picture) {
+        pixels = PixelCopy{};
+        picture = std::make_unique<GxImage>();
+        if (!picture->LoadImageFromStream(bytes, size)) return nullptr;
+    }
+    DecodedList().push_back(Decoded{CopyOf(bytes, size), std::move(pixels), std::move(picture)});
     return DecodedList().back().picture.get();
 }
 
