@@ -152,8 +152,6 @@ void ClearPictureCache() {
     PixelList().clear();
 }
 
-int CachedPictureCount() {
-    return static_cast<int>(DecodedList().size() + PixelList().size() + StretchedList().size());
-}
+int CachedPictureCount() { return static_cast<int>(DecodedList().size() + StretchedList().size()); }
 
 }  // namespace skin

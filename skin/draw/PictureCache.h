@@ -40,7 +40,8 @@ const PixelCopy* StretchedPixels(const std::vector<std::uint8_t>& bytes, int wid
 
 void ClearPictureCache();
 
-// Decoded and stretched pictures held now (for tests).
+// Decoded and stretched pictures held now, each one object of the graphics library (for
+// tests); decoded pixel copies hold none and are not counted.
 int CachedPictureCount();
 
 }  // namespace skin

@@ -3,6 +3,7 @@
 #include "skin/draw/PictureCache.h"
 
 #include "skin/draw/BilinearStretch.h"
+#include "skin/draw/TopDownPixels.h"
 
 #include <gtest/gtest.h>
 
@@ -37,12 +38,18 @@ TEST(PictureCache, NewBytesAtTheSameAddressAndSizeGetTheirOwnPicture) {
     const GxImage* down = skin::DecodedPicture(buffer.data(), buffer.size());
     ASSERT_NE(nullptr, down);
     EXPECT_TRUE(testing_support::NearArgb(0xFF000000, TopLeft(down)));
+    const skin::PixelCopy* downPixels = skin::DecodedPixels(buffer.data(), buffer.size());
+    ASSERT_NE(nullptr, downPixels);
+    EXPECT_EQ(0xFF000000u, downPixels->pixels[0] & 0xFF000000u);
 
     std::fill(buffer.begin(), buffer.end(), 0);
     std::memcpy(buffer.data(), kUpdownUp, kUpdownUpSize);
     const GxImage* up = skin::DecodedPicture(buffer.data(), buffer.size());
     ASSERT_NE(nullptr, up);
     EXPECT_TRUE(testing_support::NearArgb(0xFFFFFFFF, TopLeft(up)));
+    const skin::PixelCopy* upPixels = skin::DecodedPixels(buffer.data(), buffer.size());
+    ASSERT_NE(nullptr, upPixels);
+    EXPECT_EQ(0u, upPixels->pixels[0] & 0xFF000000u);  // the tip's row starts see-through
     EXPECT_EQ(2, skin::CachedPictureCount());
 
     // The same bytes elsewhere are the same picture.
