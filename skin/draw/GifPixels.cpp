@@ -75,6 +75,7 @@ private:
 };
 
 constexpr unsigned kMaxCodes = 4096;
+constexpr unsigned kMaxSide = 4096;
 
 // Decodes exactly `count` colour indices into indices; false for bad or short data.
 bool DecodeIndices(Reader& reader, unsigned minimumSize, std::size_t count, std::vector<std::uint8_t>& indices) {
@@ -176,6 +177,8 @@ bool DecodePlainGif(ByteView bytes, PixelCopy& out) {
             return false;
         if (left != 0 || top != 0 || width != screenWidth || height != screenHeight || width == 0 || height == 0)
             return false;
+        // Larger pictures than a skin's own are the library's to judge.
+        if (width > kMaxSide || height > kMaxSide) return false;
         if (imagePacked & 0x80) {
             tableSize = 2u << (imagePacked & 7);
             if (!(table = reader.take(3 * tableSize))) return false;

@@ -43,7 +43,9 @@ public:
     Inflater(const std::uint8_t* data, std::size_t size, std::size_t limit) : data_(data), size_(size), limit_(limit) {}
 
     bool run(std::vector<std::uint8_t>& out) {
-        out.reserve(limit_);
+        // Deflate expands at most about 1,032 times: a small file claiming a large picture
+        // is not given its whole size before its data shows it.
+        out.reserve(size_ < limit_ / 1032 ? size_ * 1032 : limit_);
         for (bool last = false; !last;) {
             int type = 0;
             last = bits(1) == 1;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "graphics/GdiHandles.h"
+#include "graphics/GxImage.h"
 #include "skin/draw/TopDownPixels.h"
 
 namespace testing_support {
@@ -37,6 +38,14 @@ inline int Difference(const Rgb& a, const Rgb& b) {
     return r > g ? (r > bl ? r : bl) : (g > bl ? g : bl);
 }
 inline int Difference(COLORREF a, COLORREF b) { return Difference(ToRgb(a), ToRgb(b)); }
+
+// The ARGB pixels the graphics library decodes from bytes; empty when they do not decode.
+inline std::vector<std::uint32_t> LibraryPixels(const void* bytes, size_t size) {
+    GxImage picture;
+    std::vector<std::uint32_t> pixels;
+    if (!picture.LoadImageFromStream(bytes, size) || !picture.ReadArgbPixels(pixels)) pixels.clear();
+    return pixels;
+}
 
 // How far apart two colours may lie in each channel when a test does not say otherwise:
 // enough for the rounding of a blend, too little for a layer that is missing.

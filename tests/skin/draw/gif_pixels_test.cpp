@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "embedded_pictures.h"
-#include "graphics/GxImage.h"
 #include "skin/draw/GifPixels.h"
 #include "support/GdiplusSession.h"
+#include "support/Pixels.h"
 
 namespace {
 
@@ -25,12 +25,10 @@ const unsigned char kSmallerThanScreen[] = {0x47, 0x49, 0x46, 0x38, 0x37, 0x61, 
                                             0x11, 0x22, 0x33, 0x2C, 0x01, 0x00, 0x00, 0x00, 0x04, 0x00, 0x03,
                                             0x00, 0x00, 0x02, 0x05, 0x44, 0x34, 0x86, 0x3A, 0x05, 0x00, 0x3B};
 
-std::vector<std::uint32_t> LibraryPixels(const void* bytes, size_t size) {
-    GxImage picture;
-    std::vector<std::uint32_t> pixels;
-    if (!picture.LoadImageFromStream(bytes, size) || !picture.ReadArgbPixels(pixels)) pixels.clear();
-    return pixels;
-}
+// A 60000 x 60000 screen and image: refused before anything is allocated for it.
+const unsigned char kHugeScreen[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x60, 0xEA, 0x60, 0xEA, 0x80, 0x00,
+                                     0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x2C, 0x00, 0x00, 0x00, 0x00,
+                                     0x60, 0xEA, 0x60, 0xEA, 0x00, 0x02, 0x02, 0x4C, 0x01, 0x00, 0x3B};
 
 }  // namespace
 
@@ -48,7 +46,7 @@ TEST(DecodePlainGif, GivesTheLibrarysPixels) {
         ASSERT_TRUE(skin::DecodePlainGif(skin::ByteView(c.bytes, c.size), decoded)) << c.size;
         EXPECT_EQ(decoded.width, c.width);
         EXPECT_EQ(decoded.height, c.height);
-        EXPECT_TRUE(decoded.pixels == LibraryPixels(c.bytes, c.size)) << c.size;
+        EXPECT_TRUE(decoded.pixels == testing_support::LibraryPixels(c.bytes, c.size)) << c.size;
     }
 }
 
@@ -60,7 +58,8 @@ TEST(DecodePlainGif, LeavesEverythingElseToTheLibrary) {
     const struct {
         const unsigned char* bytes;
         size_t size;
-    } refused[] = {{kTransparentColour, sizeof(kTransparentColour)},
+    } refused[] = {{kHugeScreen, sizeof(kHugeScreen)},
+                   {kTransparentColour, sizeof(kTransparentColour)},
                    {kSmallerThanScreen, sizeof(kSmallerThanScreen)},
                    {kBackground, 0},
                    {nullptr, 10}};

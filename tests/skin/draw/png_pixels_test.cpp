@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "embedded_pictures.h"
-#include "graphics/GxImage.h"
 #include "skin/draw/PngPixels.h"
 #include "support/GdiplusSession.h"
+#include "support/Pixels.h"
 
 namespace {
 
@@ -63,13 +63,6 @@ const unsigned char kInterlaced[] = {
     0x95, 0xB2, 0xCF, 0xEC, 0x09, 0x26, 0x43, 0x60, 0x7D, 0x9A, 0xB7, 0x05, 0x8B, 0x39, 0xE5, 0x5A, 0xE9, 0xD9,
     0x98, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
 
-std::vector<std::uint32_t> LibraryPixels(const void* bytes, size_t size) {
-    GxImage picture;
-    std::vector<std::uint32_t> pixels;
-    if (!picture.LoadImageFromStream(bytes, size) || !picture.ReadArgbPixels(pixels)) pixels.clear();
-    return pixels;
-}
-
 struct Picture {
     const unsigned char* bytes;
     size_t size;
@@ -92,7 +85,7 @@ TEST(DecodePlainPng, GivesTheLibrarysPixels) {
     for (const Picture& p : pictures) {
         skin::PixelCopy decoded;
         ASSERT_TRUE(skin::DecodePlainPng(skin::ByteView(p.bytes, p.size), decoded)) << p.size;
-        const std::vector<std::uint32_t> library = LibraryPixels(p.bytes, p.size);
+        const std::vector<std::uint32_t> library = testing_support::LibraryPixels(p.bytes, p.size);
         EXPECT_EQ(library.size(), static_cast<size_t>(decoded.width) * static_cast<size_t>(decoded.height));
         EXPECT_TRUE(decoded.pixels == library) << p.size;
     }
