@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <initializer_list>
 
 namespace editor {
 
@@ -61,102 +60,213 @@ std::string ReadControlText(HWND control) {
 
 namespace {
 
-// One piece of a composed text: a field or a literal, never copied on its own.
-struct Piece {
-    Piece(const std::string& s) : data(s.data()), size(s.size()) {}
-    Piece(const char* s) : data(s), size(std::strlen(s)) {}
-    const char* data;
-    size_t size;
+// A field of the definition and the control it is read from.
+struct Field {
+    std::string MobDefinition::*member;
+    int control;
+    int slot;  // position among kFields
 };
 
-using Pieces = std::initializer_list<Piece>;
+constexpr Field kFields[] = {{&MobDefinition::id, kIdMobId, 0},
+                             {&MobDefinition::mobType, kIdMobType, 1},
+                             {&MobDefinition::displayName, kIdDisplayName, 2},
+                             {&MobDefinition::health, kIdHealth, 3},
+                             {&MobDefinition::damage, kIdDamage, 4},
+                             {&MobDefinition::skill, kIdSkill, 5},
+                             {&MobDefinition::equipmentItem, kIdEquipmentItem, 6},
+                             {&MobDefinition::equipmentSlot, kIdEquipmentSlot, 7},
+                             {&MobDefinition::dropItem, kIdDropItem, 8},
+                             {&MobDefinition::optionName, kIdOptionName, 9},
+                             {&MobDefinition::optionValue, kIdOptionValue, 10}};
+constexpr int kFieldCount = sizeof(kFields) / sizeof(kFields[0]);
 
-size_t SizeOf(Pieces pieces) {
-    size_t size = 0;
-    for (const Piece& p : pieces) size += p.size;
-    return size;
+// One piece of the text: a literal, or a field's text.
+struct Piece {
+    constexpr Piece(const char* text) : literal(text), field(nullptr) {}
+    constexpr Piece(const Field& f) : literal(nullptr), field(&f) {}
+    const char* literal;
+    const Field* field;
+};
+
+constexpr Piece kHeader[] = {kFields[0],         ":\r\n  Mobtype: ", kFields[1],       "\r\n  Display: \"", kFields[2],
+                             "\"\r\n  Health: ", kFields[3],         "\r\n  Damage: ", kFields[4],          "\r\n"};
+constexpr Piece kSkills[] = {"  Skills: \r\n  - ", kFields[5]};
+constexpr Piece kEquipment[] = {"  Equipment: \r\n  - ", kFields[6], ":", kFields[7]};
+constexpr Piece kDrops[] = {"  Drops: \r\n  - ", kFields[8]};
+constexpr Piece kOptions[] = {"  Options: \r\n    ", kFields[9], ": ", kFields[10]};
+
+// A part of the text: its pieces, where its span is noted, and for a section the switch
+// that turns it on. An enabled section is closed by a line break; one that is off leaves
+// nothing.
+struct PartLayout {
+    const Piece* begin;
+    const Piece* end;
+    MobText::Part MobText::*span;
+    bool MobDefinition::*enabled;  // null for the header, which is always there
+    int switchControl;
+};
+
+template <size_t N>
+constexpr const Piece* End(const Piece (&pieces)[N]) {
+    return pieces + N;
 }
+
+constexpr PartLayout kParts[] = {
+    {kHeader, End(kHeader), &MobText::headerPart, nullptr, 0},
+    {kSkills, End(kSkills), &MobText::skillsPart, &MobDefinition::skillsEnabled, kIdSkillsSwitch},
+    {kEquipment, End(kEquipment), &MobText::equipmentPart, &MobDefinition::equipmentEnabled, kIdEquipmentSwitch},
+    {kDrops, End(kDrops), &MobText::dropsPart, &MobDefinition::dropsEnabled, kIdDropsSwitch},
+    {kOptions, End(kOptions), &MobText::optionsPart, &MobDefinition::optionsEnabled, kIdOptionsSwitch}};
+constexpr int kPartCount = sizeof(kParts) / sizeof(kParts[0]);
+constexpr char kSectionEnd[] = "\r\n";
+
+// Lays the enabled parts out in one block at its final size: with megabyte fields, every
+// regrowth or separate copy of a part is a fresh block to fault in and copy. The source
+// tells how much room each field takes and then writes it there; it may take more or
+// less than it asked for (put answers where the field ends).
+template <class Source>
+MobText Lay(const bool (&on)[kPartCount], Source& source) {
+    size_t room = 0;
+    for (int i = 0; i < kPartCount; ++i) {
+        if (!on[i]) continue;
+        for (const Piece* p = kParts[i].begin; p != kParts[i].end; ++p)
+            room += p->field ? source.room(*p->field) : std::strlen(p->literal);
+        if (kParts[i].enabled) room += sizeof(kSectionEnd) - 1;
+    }
+    MobText t;
+    t.full.resize(room);
+    size_t at = 0;
+    auto putLiteral = [&t, &at](const char* literal) {
+        const size_t size = std::strlen(literal);
+        std::memcpy(&t.full[at], literal, size);
+        at += size;
+    };
+    for (int i = 0; i < kPartCount; ++i) {
+        if (!on[i]) continue;
+        MobText::Part& span = t.*kParts[i].span;
+        span.at = at;
+        for (const Piece* p = kParts[i].begin; p != kParts[i].end; ++p) {
+            if (p->field) {
+                at = source.put(*p->field, t.full, at);
+            } else {
+                putLiteral(p->literal);
+            }
+        }
+        span.size = at - span.at;
+        if (kParts[i].enabled) putLiteral(kSectionEnd);
+    }
+    t.full.resize(at);
+    return t;
+}
+
+// Fields from a definition already read.
+class DefinitionSource {
+public:
+    explicit DefinitionSource(const MobDefinition& mob) : mob_(mob) {}
+    size_t room(const Field& f) const { return (mob_.*f.member).size(); }
+    size_t put(const Field& f, std::string& full, size_t at) const {
+        const std::string& text = mob_.*f.member;
+        std::memcpy(&full[at], text.data(), text.size());
+        return at + text.size();
+    }
+
+private:
+    const MobDefinition& mob_;
+};
+
+// Fields read from the form straight into their place. A single-line edit (a combo's
+// own edit too) is given as many bytes as it has characters and read there; it is kept
+// when it came back all ASCII. Any other text is read the exact way, before or (when the
+// quick read did not hold it) in place of the room it was given.
+class FormSource {
+public:
+    explicit FormSource(HWND form) : form_(form) {}
+
+    size_t room(const Field& f) {
+        Slot& slot = slots_[f.slot];
+        slot.control = GetDlgItem(form_, f.control);
+        HWND edit = slot.control;
+        COMBOBOXINFO combo = {};
+        combo.cbSize = sizeof(combo);
+        if (edit && GetComboBoxInfo(edit, &combo) && combo.hwndItem) edit = combo.hwndItem;
+        if (edit && IsSingleLineEdit(edit)) {
+            const LRESULT characters = SendMessageA(edit, EM_LINELENGTH, 0, 0);
+            if (characters >= 0) {
+                slot.edit = edit;
+                slot.characters = static_cast<size_t>(characters);
+                return slot.characters;
+            }
+        }
+        slot.text = ReadControlText(slot.control);
+        return slot.text.size();
+    }
+
+    size_t put(const Field& f, std::string& full, size_t at) {
+        Slot& slot = slots_[f.slot];
+        if (!slot.edit) {
+            std::memcpy(&full[at], slot.text.data(), slot.text.size());
+            return at + slot.text.size();
+        }
+        const size_t characters = slot.characters;
+        if (characters == 0) return at;
+        // The copy's closing zero falls on room that later pieces overwrite, or on the
+        // block's own terminator.
+        const LRESULT copied = SendMessageA(slot.edit, WM_GETTEXT, characters + 1, reinterpret_cast<LPARAM>(&full[at]));
+        if (copied == static_cast<LRESULT>(characters) && AllAscii(&full[at], characters)) return at + characters;
+        const std::string exact = ReadControlText(slot.control);
+        full.replace(at, characters, exact);
+        return at + exact.size();
+    }
+
+private:
+    struct Slot {
+        HWND control = nullptr;
+        HWND edit = nullptr;  // set when the field is read in place
+        size_t characters = 0;
+        std::string text;  // the exact text otherwise
+    };
+    HWND form_;
+    Slot slots_[kFieldCount];
+};
 
 }  // namespace
 
 MobText MobTextBuilder::compose(const MobDefinition& mob) {
-    const Pieces header = {mob.id,          ":\r\n  Mobtype: ",
-                           mob.mobType,     "\r\n  Display: \"",
-                           mob.displayName, "\"\r\n  Health: ",
-                           mob.health,      "\r\n  Damage: ",
-                           mob.damage,      "\r\n"};
-    const Pieces skills = {"  Skills: \r\n  - ", mob.skill};
-    const Pieces equipment = {"  Equipment: \r\n  - ", mob.equipmentItem, ":", mob.equipmentSlot};
-    const Pieces drops = {"  Drops: \r\n  - ", mob.dropItem};
-    const Pieces options = {"  Options: \r\n    ", mob.optionName, ": ", mob.optionValue};
-    MobText t;
-    // An enabled section is closed by a line break; one that is off leaves nothing.
-    const struct {
-        bool on;
-        const Pieces* pieces;
-        MobText::Part* part;
-    } sections[] = {{mob.skillsEnabled, &skills, &t.skillsPart},
-                    {mob.equipmentEnabled, &equipment, &t.equipmentPart},
-                    {mob.dropsEnabled, &drops, &t.dropsPart},
-                    {mob.optionsEnabled, &options, &t.optionsPart}};
+    bool on[kPartCount];
+    for (int i = 0; i < kPartCount; ++i) on[i] = !kParts[i].enabled || mob.*kParts[i].enabled;
+    DefinitionSource source(mob);
+    return Lay(on, source);
+}
 
-    // One block at its final size: with megabyte fields, every regrowth or separate copy
-    // of a part is a fresh block to fault in and copy.
-    size_t size = SizeOf(header);
-    for (const auto& s : sections)
-        if (s.on) size += SizeOf(*s.pieces) + 2;
-    t.full.reserve(size);
-    auto append = [&t](Pieces pieces) {
-        MobText::Part part{t.full.size(), 0};
-        for (const Piece& p : pieces) t.full.append(p.data, p.size);
-        part.size = t.full.size() - part.at;
-        return part;
-    };
-    t.headerPart = append(header);
-    for (const auto& s : sections) {
-        if (!s.on) continue;
-        *s.part = append(*s.pieces);
-        t.full.append("\r\n");
-    }
-    return t;
+MobText MobTextBuilder::readText() const {
+    bool on[kPartCount];
+    for (int i = 0; i < kPartCount; ++i)
+        on[i] = !kParts[i].enabled || IsDlgButtonChecked(form_, kParts[i].switchControl) == BST_CHECKED;
+    FormSource source(form_);
+    return Lay(on, source);
 }
 
 MobDefinition MobTextBuilder::read() const {
-    auto text = [this](int id) { return ReadControlText(GetDlgItem(form_, id)); };
-    auto ticked = [this](int id) { return IsDlgButtonChecked(form_, id) == BST_CHECKED; };
     MobDefinition mob;
-    mob.id = text(kIdMobId);
-    mob.mobType = text(kIdMobType);
-    mob.displayName = text(kIdDisplayName);
-    mob.health = text(kIdHealth);
-    mob.damage = text(kIdDamage);
-    mob.skillsEnabled = ticked(kIdSkillsSwitch);
-    mob.skill = text(kIdSkill);
-    mob.equipmentEnabled = ticked(kIdEquipmentSwitch);
-    mob.equipmentItem = text(kIdEquipmentItem);
-    mob.equipmentSlot = text(kIdEquipmentSlot);
-    mob.dropsEnabled = ticked(kIdDropsSwitch);
-    mob.dropItem = text(kIdDropItem);
-    mob.optionsEnabled = ticked(kIdOptionsSwitch);
-    mob.optionName = text(kIdOptionName);
-    mob.optionValue = text(kIdOptionValue);
+    for (const Field& f : kFields) mob.*f.member = ReadControlText(GetDlgItem(form_, f.control));
+    for (const PartLayout& part : kParts)
+        if (part.enabled) mob.*part.enabled = IsDlgButtonChecked(form_, part.switchControl) == BST_CHECKED;
     return mob;
 }
 
 void MobTextBuilder::build() const {
-    const MobDefinition mob = read();
-    const MobText text = compose(mob);
-    // Each enabled section also leaves its text in its hidden staging box.
+    const MobText text = readText();
+    // Each enabled section also leaves its text in its hidden staging box; an enabled
+    // section is never empty (its heading is there).
     const struct {
-        bool on;
         int box;
         std::string_view section;
-    } stages[] = {{mob.skillsEnabled, kIdStageSkills, text.skills()},
-                  {mob.equipmentEnabled, kIdStageEquipment, text.equipment()},
-                  {mob.dropsEnabled, kIdStageDrops, text.drops()},
-                  {mob.optionsEnabled, kIdStageOptions, text.options()}};
+    } stages[] = {{kIdStageSkills, text.skills()},
+                  {kIdStageEquipment, text.equipment()},
+                  {kIdStageDrops, text.drops()},
+                  {kIdStageOptions, text.options()}};
     for (const auto& s : stages)
-        if (s.on) SetDlgItemTextA(form_, s.box, std::string(s.section).c_str());
+        if (!s.section.empty()) SetDlgItemTextA(form_, s.box, std::string(s.section).c_str());
     SetDlgItemTextA(form_, kIdOutput, text.full.c_str());
 }
 

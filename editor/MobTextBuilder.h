@@ -57,6 +57,9 @@ public:
 
     static MobText compose(const MobDefinition& mob);
     MobDefinition read() const;
+    // The same text as compose(read()), read from the form straight into its place:
+    // fields of sections that are off are not read, and no field is copied on the way.
+    MobText readText() const;
 
 private:
     HWND form_;

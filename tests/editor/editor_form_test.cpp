@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "editor/FormLayout.h"
+#include "editor/Startup.h"
 #include "support/FormFixture.h"
 
 using namespace editor;
@@ -225,4 +228,48 @@ TEST(EditorForm, FieldsAreReadBackByteForByteWhateverTheirText) {
             form.setText(id, text);
             EXPECT_EQ(form.text(id), text) << id;
         }
+}
+
+// Unskinned and skinned (where the combo's edit and every field carry the skin's procedure).
+TEST(EditorForm, TextReadInPlaceMatchesTheFieldsReadOneByOne) {
+    StartProgram();
+    for (bool skinned : {false, true}) {
+        FormWindow form(skinned ? EditorForm::CreatedHandler(OnFormCreated) : EditorForm::CreatedHandler());
+        const int fields[] = {kIdMobId,    kIdMobType,    kIdDisplayName,   kIdHealth,
+                              kIdDamage,   kIdSkill,      kIdEquipmentItem, kIdEquipmentSlot,
+                              kIdDropItem, kIdOptionName, kIdOptionValue};
+        const std::string big(300000, 'b');
+        // Every field gets text i of its case (wrapping round); the switches follow the mask.
+        const struct {
+            std::vector<std::string> texts;
+            unsigned switches;
+        } cases[] = {
+            {{""}, 0},
+            {{""}, 0xF},
+            {{"SkeletonKing", "WITHER_SKELETON", "骷髅王", "500", "12"}, 0xF},
+            // A double-byte field ahead of long ASCII ones is read again and put in its place.
+            {{"aaaa骷", big, "骷aaaa", big + "王", "\"quoted\""}, 0xF},
+            {{big, "王"}, 0x5},
+            {{"x"}, 0xA},
+        };
+        for (const auto& c : cases) {
+            for (size_t i = 0; i < std::size(fields); ++i) form.setText(fields[i], c.texts[i % c.texts.size()]);
+            for (int bit = 0; bit < 4; ++bit) {
+                const bool on = (c.switches >> bit & 1) != 0;
+                if ((IsDlgButtonChecked(form.hwnd(), kSwitches[bit]) == BST_CHECKED) != on) form.click(kSwitches[bit]);
+            }
+            // A switch turned off empties its fields; fill them again.
+            for (size_t i = 0; i < std::size(fields); ++i) form.setText(fields[i], c.texts[i % c.texts.size()]);
+            const MobTextBuilder builder(form.hwnd());
+            const MobText expected = MobTextBuilder::compose(builder.read());
+            const MobText read = builder.readText();
+            EXPECT_EQ(read.full, expected.full) << c.switches << " skinned " << skinned;
+            EXPECT_EQ(read.header(), expected.header());
+            EXPECT_EQ(read.skills(), expected.skills());
+            EXPECT_EQ(read.equipment(), expected.equipment());
+            EXPECT_EQ(read.drops(), expected.drops());
+            EXPECT_EQ(read.options(), expected.options());
+        }
+    }
+    ExitProgram();
 }
