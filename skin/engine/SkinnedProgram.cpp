@@ -4,7 +4,7 @@
 #include <gdiplus.h>
 #include <commctrl.h>
 
-#include <memory>
+#include <utility>
 
 #include "embedded_pictures.h"
 #include "skin/core/SkinEngine.h"
@@ -23,7 +23,11 @@ constexpr int kBackgroundImageMode = 3;
 constexpr int kFormVeilAlpha = 100;
 constexpr int kTitleHeight = 25;
 
-std::unique_ptr<SkinEngine> g_engine;
+// Made by StartSkinnedProgram and destroyed only by ExitSkinnedProgram: never by a static
+// destructor. A program that ends without ExitSkinnedProgram would otherwise destroy the
+// engine after the stores its destruction clears (statics made later go first), and
+// crash on its way out.
+SkinEngine* g_engine = nullptr;
 bool g_started = false;
 
 // GdiplusStartupInput: version 1, no debug callback, background thread and external
@@ -69,7 +73,7 @@ void StartSkinnedProgram() {
     g_started = true;
     INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
     InitCommonControlsEx(&icc);
-    g_engine = std::make_unique<SkinEngine>(DefaultOperations());
+    g_engine = new SkinEngine(DefaultOperations());
     // The registry and the memory-DC list exist from the start and must be empty now.
     FreeSkinRegistry();
     FreeMemoryDCList();
@@ -105,7 +109,7 @@ void ExitSkinnedProgram() {
     g_started = false;
     // The engine's destruction releases the icon and shuts the graphics library down once:
     // a WM_QUIT that reached a frame procedure before has already cleared the token.
-    g_engine.reset();
+    delete std::exchange(g_engine, nullptr);
     FreeRegistry();
     FreeMemoryDCList();
     std::vector<uint8_t>().swap(SkinBackgroundImage);

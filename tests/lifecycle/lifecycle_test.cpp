@@ -234,4 +234,28 @@ TEST_F(ControlEnd, AnswersRepeatedManyTimesKeepOnePairPerControl) {
     EXPECT_EQ(LiveGdiObjects(), live);
 }
 
+LONG WINAPI EndOnCrash(EXCEPTION_POINTERS*) {
+    TerminateProcess(GetCurrentProcess(), 99);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
+// A program that ends without the exit call, its skinned form still open, leaves the
+// engine to the process's end instead of crashing there.
+TEST(ProgramEnd, EndingWithoutTheExitCallStillEndsCleanly) {
+    EXPECT_EXIT(
+        {
+            // A crash ends the child at once (with 99) instead of waiting on a debugger.
+            SetUnhandledExceptionFilter(EndOnCrash);
+            editor::StartProgram();
+            editor::EditorForm::Options options;
+            options.onCreated = editor::OnFormCreated;
+            options.quitOnDestroy = false;
+            HWND form = editor::EditorForm::Create(GetModuleHandleA(nullptr), options);
+            RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            PumpMessages();
+            std::exit(form ? 7 : 1);
+        },
+        ::testing::ExitedWithCode(7), "");
+}
+
 }  // namespace
